@@ -1,0 +1,145 @@
+// taketa-calc as scripts see it: exit status, standard output, standard
+// error and the --save file.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+struct Result {
+  int status = -1;
+  std::string out, err;
+};
+
+std::string Slurp(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string Quote(const std::string& arg) {
+  std::string quoted = "'";
+  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+class TaketaCalc : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("taketa-cli-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  Result Run(const std::vector<std::string>& args) {
+    std::string command = Quote(TAKETA_CALC);
+    for (const std::string& arg : args) command.append(" ").append(Quote(arg));
+    command.append(" >").append(Quote((dir_ / "out").string()));
+    command.append(" 2>").append(Quote((dir_ / "err").string()));
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(dir_ / "out"), Slurp(dir_ / "err")};
+  }
+
+  std::filesystem::path dir_;
+};
+
+TEST_F(TaketaCalc, PrintsTheResultLines) {
+  Result r = Run({"ensyuuritu", "50"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "31415926535897932384626433832795028841971693993751\n");
+  EXPECT_EQ(r.err, "");
+  r = Run({"sizentaisuunotei", "2"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "27\n");
+}
+
+TEST_F(TaketaCalc, RefusedInputGoesToStandardError) {
+  struct Row {
+    std::vector<std::string> args;
+    std::string message;
+  } rows[] = {
+      {{"ensyuuritu", "12a"}, "半角数字で 2以上 60000以下の自然数を入力してください。"},
+      {{"ensyuuritu", "123456"}, "入力文字数を5以下にしてください。"},
+      {{"ensyuuritu", "１２"}, "半角数字で 2以上 60000以下の自然数を入力してください。"},
+      {{"ensyuuritu"}, "半角数字で 2以上 60000以下の自然数を入力してください。"},  // empty box
+      {{"ensyuuritu", "-5"}, "半角数字で 2以上 60000以下の自然数を入力してください。"},
+      {{"sizentaisuunotei", "50\n"}, "半角数字で 2以上 60000以下の自然数を入力してください。"},
+  };
+  for (const Row& row : rows) {
+    const Result r = Run(row.args);
+    EXPECT_EQ(r.status, 2) << row.args.back();
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, row.message + "\n");
+  }
+}
+
+TEST_F(TaketaCalc, SaveWritesTheResultFile) {
+  const std::string file = (dir_ / "Temp.txt").string();
+  const Result r = Run({"--save", file, "ensyuuritu", "0010"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "3141592653\n");
+  // 円周率 0010 桁 in code page 932, CR LF after each line.
+  EXPECT_EQ(Slurp(file), "\x89\x7e\x8e\xfc\x97\xa6" "0010\x8c\x85\r\n3141592653\r\n");
+  // Refused input writes nothing.
+  std::filesystem::remove(file);
+  EXPECT_EQ(Run({"ensyuuritu", "1", "--save", file}).status, 2);
+  EXPECT_FALSE(std::filesystem::exists(file));
+  // A file that cannot be written.
+  const Result bad = Run({"ensyuuritu", "10", "--save", (dir_ / "no" / "such" / "dir").string()});
+  EXPECT_EQ(bad.status, 74);
+  EXPECT_EQ(bad.out, "");
+}
+
+TEST_F(TaketaCalc, ProgressGoesToStandardError) {
+  const Result r = Run({"ensyuuritu", "2000", "--progress"});
+  EXPECT_EQ(r.status, 0);
+  ASSERT_GE(r.err.size(), 5u);
+  EXPECT_EQ(r.err.substr(r.err.size() - 5), "1435\n");
+  EXPECT_EQ(r.out.size(), 2001u);
+}
+
+TEST_F(TaketaCalc, UsageErrors) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{}, {"nosuchunit", "1"}, {"ensyuuritu", "--fast"},
+                                             {"ensyuuritu", "10", "--save"},
+                                             {"ensyuuritu", "10", "20"}}) {
+    const Result r = Run(args);
+    EXPECT_EQ(r.status, 64);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Usage: taketa-calc"), std::string::npos);
+  }
+  const Result help = Run({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("sizentaisuunotei"), std::string::npos);
+}
+
+TEST_F(TaketaCalc, InterruptEndsWithoutResult) {
+  const std::string out = (dir_ / "out").string();
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::freopen(out.c_str(), "w", stdout);
+    ::execl(TAKETA_CALC, TAKETA_CALC, "ensyuuritu", "60000", static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  ::kill(child, SIGINT);
+  int raw = 0;
+  ::waitpid(child, &raw, 0);
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 130);
+  EXPECT_EQ(Slurp(out), "");
+}
+
+}  // namespace
