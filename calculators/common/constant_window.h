@@ -1,0 +1,62 @@
+// The window of a constant computed to N digits (pi, e): one input box for
+// N, a progress box for the term index, a large result box.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calculators/common/input_error.h"
+#include "calculators/common/run_control.h"
+#include "frame/calculator_window.h"
+#include "frame/run_protocol.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace taketa {
+
+class ConstantWindow : public CalculatorWindow {
+  Q_OBJECT
+
+ public:
+  // What tells the two windows apart.
+  struct Design {
+    const char* instanceName;
+    QString heading;          // Label1
+    QString prompt;           // Label2
+    int editLeft, editWidth;  // Edit1
+    InputCheck (*check)(std::string_view edit1, int& digits);
+    std::optional<std::string> (*compute)(int digits, RunControl& run);
+    std::string (*saveTitle)(std::string_view edit1);
+  };
+
+  explicit ConstantWindow(const Design& design);
+
+  QLabel* Label1;
+  QLabel* Label2;
+  QLineEdit* Edit1;
+  QPlainTextEdit* Memo2;  // progress: the term index
+  QPushButton* Button1;   // start / stop
+  QPushButton* Button2;   // exit
+  QPlainTextEdit* Memo1;  // the digits
+
+  bool busy() const { return run_.busy(); }
+
+  void Button1Click();
+  void Button2Click() { close(); }
+  void Edit1Change();
+
+ protected:
+  void FormShow() override;
+  void FormClose() override { run_.Stop(); }
+
+ private:
+  Design design_;
+  StoppableRun run_;
+};
+
+}  // namespace taketa

@@ -1,0 +1,121 @@
+#include "frame/calculator_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "frame/controls.h"
+
+namespace taketa {
+namespace {
+
+const QColor kTeal(0, 128, 128);
+
+QFont JapaneseFont(const QStringList& families, int pixelSize) {
+  QFont font;
+  font.setFamilies(families);
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+}  // namespace
+
+QFont GothicFont(int pixelSize) {
+  return JapaneseFont({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
+                       QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP"),
+                       QStringLiteral("monospace")},
+                      pixelSize);
+}
+
+QFont ProportionalGothicFont(int pixelSize) {
+  return JapaneseFont({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                       QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
+                       QStringLiteral("sans-serif")},
+                      pixelSize);
+}
+
+CalculatorWindow::CalculatorWindow(const QString& instanceName, QWidget* parent) : QWidget(parent) {
+  setObjectName(instanceName);
+  setWindowTitle(instanceName);
+  setGeometry(139, 19, 1127, 742);
+  QPalette teal = palette();
+  teal.setColor(QPalette::Window, kTeal);
+  teal.setColor(QPalette::WindowText, Qt::white);
+  setPalette(teal);
+  setAutoFillBackground(true);
+  setFont(GothicFont(16));
+}
+
+void CalculatorWindow::ShowFromMenu() {
+  if (isHidden()) {
+    showMaximized();
+  } else {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  }
+  raise();
+  activateWindow();
+}
+
+void CalculatorWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+QLabel* CalculatorWindow::AddLabel(const char* name, const QString& text, int left, int top) {
+  auto* label = new QLabel(text, this);
+  label->setObjectName(QString::fromLatin1(name));
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+
+QLineEdit* CalculatorWindow::AddEdit(const char* name, int left, int top, int width, int height) {
+  auto* edit = new QLineEdit(this);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setGeometry(left, top, width, height);
+  return edit;
+}
+
+QPlainTextEdit* CalculatorWindow::AddMemo(const char* name, int left, int top, int width,
+                                          int height, MemoStyle style) {
+  auto* memo = new QPlainTextEdit(this);
+  memo->setObjectName(QString::fromLatin1(name));
+  memo->setGeometry(left, top, width, height);
+  memo->setReadOnly(style.readOnly);
+  memo->setTabChangesFocus(true);
+  memo->setLineWrapMode(style.wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  memo->setVerticalScrollBarPolicy(style.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                           : Qt::ScrollBarAlwaysOff);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  if (!style.tabStop) memo->setFocusPolicy(Qt::ClickFocus);
+  return memo;
+}
+
+RichEditBox* CalculatorWindow::AddRichEdit(const char* name, int left, int top, int width,
+                                           int height) {
+  auto* rich = new RichEditBox(this);
+  rich->setObjectName(QString::fromLatin1(name));
+  rich->setGeometry(left, top, width, height);
+  rich->setTabChangesFocus(true);
+  rich->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  return rich;
+}
+
+QPushButton* CalculatorWindow::AddButton(const char* name, const QString& caption, int left,
+                                         int top, int width, int height) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(left, top, width, height);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace taketa

@@ -1,0 +1,78 @@
+#include "frame/desktop.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+namespace taketa {
+namespace {
+
+const QString kCaption = QStringLiteral("多桁");
+
+class SystemDesktop final : public Desktop {
+ public:
+  void Beep() override { QApplication::beep(); }
+
+  void Inform(QWidget* parent, const QString& text) override {
+    QMessageBox box(QMessageBox::NoIcon, kCaption, text, QMessageBox::Ok, parent);
+    box.exec();
+  }
+
+  bool Confirm(QWidget* parent, const QString& text) override {
+    QMessageBox box(QMessageBox::Question, kCaption, text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+  }
+
+  void ReportError(QWidget* parent, const QString& text) override {
+    QMessageBox box(QMessageBox::Critical, kCaption, text, QMessageBox::Ok, parent);
+    box.exec();
+  }
+
+  void OpenTextEditor(const SaveLocation& location) override {
+#ifdef Q_OS_WIN
+    // Notepad from the drive that holds the file, as the program always did.
+    const QString drive = location.file.left(2);
+    QProcess::startDetached(drive + QStringLiteral("\\windows\\notepad.exe"),
+                            {QDir::toNativeSeparators(location.file)});
+#else
+    QDesktopServices::openUrl(QUrl::fromLocalFile(location.file));
+#endif
+  }
+
+  SaveLocation PrimarySaveLocation() override {
+#ifdef Q_OS_WIN
+    return {QStringLiteral("C:/Temp"), QStringLiteral("C:/Temp/Temp.txt")};
+#else
+    const QString dir = QDir::homePath() + QStringLiteral("/Temp");
+    return {dir, dir + QStringLiteral("/Temp.txt")};
+#endif
+  }
+
+  SaveLocation FallbackSaveLocation() override {
+#ifdef Q_OS_WIN
+    return {QStringLiteral("A:/Temp"), QStringLiteral("A:/Temp/Temp.txt")};
+#else
+    const QString dir = QDir::tempPath() + QStringLiteral("/Temp");
+    return {dir, dir + QStringLiteral("/Temp.txt")};
+#endif
+  }
+};
+
+Desktop* chosen = nullptr;
+
+}  // namespace
+
+Desktop& TheDesktop() {
+  static SystemDesktop system;
+  return chosen ? *chosen : system;
+}
+
+void SetDesktop(Desktop* desktop) { chosen = desktop; }
+
+}  // namespace taketa

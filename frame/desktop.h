@@ -1,0 +1,45 @@
+// What the windows ask of the desktop: message boxes, the beep, where the
+// result file goes and the text editor that opens it. Tests put a scripted
+// desktop in place of the system's.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace taketa {
+
+// A folder for Temp.txt: created when missing.
+struct SaveLocation {
+  QString directory;
+  QString file;
+};
+
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+
+  // The default system beep.
+  virtual void Beep() = 0;
+  // A message box with the text and an OK button.
+  virtual void Inform(QWidget* parent, const QString& text) = 0;
+  // A question with Yes and No: Yes is the default button (Enter), Escape
+  // answers No. True for Yes.
+  virtual bool Confirm(QWidget* parent, const QString& text) = 0;
+  // The application's general error report.
+  virtual void ReportError(QWidget* parent, const QString& text) = 0;
+  // Starts the text editor on the file written to `location`, without
+  // waiting for it and without checking that it started.
+  virtual void OpenTextEditor(const SaveLocation& location) = 0;
+
+  // Where the result file goes, and where it goes when that fails.
+  virtual SaveLocation PrimarySaveLocation() = 0;
+  virtual SaveLocation FallbackSaveLocation() = 0;
+};
+
+// The desktop the windows use: the system's unless SetDesktop gave another.
+Desktop& TheDesktop();
+// Uses `desktop` from now on (not owned); nullptr returns to the system's.
+void SetDesktop(Desktop* desktop);
+
+}  // namespace taketa

@@ -1,0 +1,94 @@
+#include "frame/run_protocol.h"
+
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "frame/controls.h"
+#include "frame/desktop.h"
+
+namespace taketa {
+namespace {
+
+constexpr qint64 kEventIntervalMs = 16;  // about 60 times a second
+
+}  // namespace
+
+void LetEventsRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void ReportInputError(QWidget* window, const InputError& error,
+                      std::initializer_list<QWidget*> inputBoxes, QPlainTextEdit* lengthCounter) {
+  if (error.counterLength && lengthCounter != nullptr) {
+    lengthCounter->setVisible(true);
+    lengthCounter->setPlainText(QStringLiteral("入力文字数＝") + QString::number(*error.counterLength));
+  }
+  Desktop& desktop = TheDesktop();
+  desktop.Beep();
+  desktop.Inform(window, ToQString(error.message));
+  if (error.box >= 0 && static_cast<std::size_t>(error.box) < inputBoxes.size()) {
+    inputBoxes.begin()[error.box]->setFocus();
+  }
+}
+
+bool StoppableRun::StopOrBegin() {
+  if (busy_) {
+    busy_ = false;
+    return true;
+  }
+  busy_ = true;
+  return false;
+}
+
+void StoppableRun::Refuse(QWidget* window, const InputError& error,
+                          std::initializer_list<QWidget*> inputBoxes, QPlainTextEdit* lengthCounter) {
+  ReportInputError(window, error, inputBoxes, lengthCounter);
+  busy_ = false;
+}
+
+void StoppableRun::EnterRunning() {
+  start_->setText(QStringLiteral("計算中止"));
+  exit_->setVisible(false);
+}
+
+bool StoppableRun::LeaveRunning() {
+  const bool finished = busy_;
+  start_->setText(QStringLiteral("計算開始"));
+  exit_->setVisible(true);
+  busy_ = false;
+  return finished;
+}
+
+WindowRunControl::WindowRunControl(StoppableRun& run, std::vector<QPlainTextEdit*> progressBoxes)
+    : run_(run),
+      boxes_(std::move(progressBoxes)),
+      pending_(boxes_.size()),
+      changed_(boxes_.size(), false) {
+  sinceEvents_.start();
+}
+
+WindowRunControl::~WindowRunControl() { Flush(); }
+
+void WindowRunControl::ShowProgress(std::string_view text, int box) {
+  if (box < 0 || static_cast<std::size_t>(box) >= boxes_.size()) return;
+  pending_[box] = ToQString(text);
+  changed_[box] = true;
+}
+
+bool WindowRunControl::StopRequested() {
+  if (sinceEvents_.elapsed() >= kEventIntervalMs) {
+    Flush();
+    LetEventsRun();
+    sinceEvents_.restart();
+  }
+  return !run_.busy();
+}
+
+void WindowRunControl::Flush() {
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    if (!changed_[i]) continue;
+    boxes_[i]->setPlainText(pending_[i]);
+    changed_[i] = false;
+  }
+}
+
+}  // namespace taketa

@@ -1,0 +1,20 @@
+// Offering to save a finished result.
+#pragma once
+
+#include <functional>
+
+#include "calculators/common/result_file.h"
+
+class QWidget;
+
+namespace taketa {
+
+// Beeps and asks "計算完了。　計算結果を保存または印刷しますか。". On Yes,
+// writes the file that `makeFile` builds from the boxes as they read at that
+// moment to the primary location, or, when that fails, to the fallback
+// location; then beeps, says where it went and offers to open it in the
+// text editor. When the fallback fails too, the error is reported and
+// nothing else happens. The caller puts the focus where it belongs after.
+void OfferToSave(QWidget* window, const std::function<ResultFile()>& makeFile);
+
+}  // namespace taketa
