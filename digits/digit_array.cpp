@@ -32,4 +32,20 @@ bool DigitArray::IsZero(std::size_t first, std::size_t last) const {
                      [](std::uint8_t d) { return d == 0; });
 }
 
+UnitsFirstDigits UnitsFirstDigits::FromText(std::string_view text, std::size_t extra) {
+  UnitsFirstDigits a(text.size() + 1 + extra);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    assert(text[i] >= '0' && text[i] <= '9');
+    a[text.size() - i] = static_cast<std::uint8_t>(text[i] - '0');
+  }
+  return a;
+}
+
+std::string UnitsFirstDigits::ToText(std::size_t length) const {
+  assert(length < size());
+  std::string text(length, '0');
+  for (std::size_t i = 0; i < length; ++i) text[i] = static_cast<char>('0' + digits_[length - i]);
+  return text;
+}
+
 }  // namespace taketa
