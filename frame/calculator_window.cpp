@@ -92,6 +92,9 @@ QPlainTextEdit* CalculatorWindow::AddMemo(const char* name, int left, int top, i
   memo->setReadOnly(style.readOnly);
   memo->setTabChangesFocus(true);
   memo->setLineWrapMode(style.wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  // Digits have no word breaks: wrapping anywhere keeps the layout of a
+  // line of many thousand digits fast.
+  memo->setWordWrapMode(QTextOption::WrapAnywhere);
   memo->setVerticalScrollBarPolicy(style.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                            : Qt::ScrollBarAlwaysOff);
   memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -105,6 +108,7 @@ RichEditBox* CalculatorWindow::AddRichEdit(const char* name, int left, int top, 
   rich->setObjectName(QString::fromLatin1(name));
   rich->setGeometry(left, top, width, height);
   rich->setTabChangesFocus(true);
+  rich->setWordWrapMode(QTextOption::WrapAnywhere);
   rich->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   return rich;
 }

@@ -1,6 +1,7 @@
 #include "frame/run_protocol.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -15,6 +16,24 @@ constexpr qint64 kEventIntervalMs = 16;  // about 60 times a second
 }  // namespace
 
 void LetEventsRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void ClearBox(QWidget* box) {
+  if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+    edit->clear();
+  } else if (auto* memo = qobject_cast<QPlainTextEdit*>(box)) {
+    memo->clear();
+  }
+}
+
+void BeginOneShot(std::initializer_list<QWidget*> resultBoxes) {
+  for (QWidget* box : resultBoxes) ClearBox(box);
+  LetEventsRun();
+}
+
+void ShowWaitNotice(QWidget* notice) {
+  notice->setVisible(true);
+  LetEventsRun();
+}
 
 void ReportInputError(QWidget* window, const InputError& error,
                       std::initializer_list<QWidget*> inputBoxes, QPlainTextEdit* lengthCounter) {

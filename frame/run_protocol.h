@@ -24,6 +24,17 @@ namespace taketa {
 // Lets pending events run once.
 void LetEventsRun();
 
+// Empties a line edit or a multi-line box.
+void ClearBox(QWidget* box);
+
+// One-shot run, first step: empties the result boxes and lets events run
+// once, so that the emptied boxes are painted before the work starts.
+void BeginOneShot(std::initializer_list<QWidget*> resultBoxes);
+
+// Makes the wait notice visible and lets events run once so that it is
+// painted; the window then does not respond until the result is shown.
+void ShowWaitNotice(QWidget* notice);
+
 // Beep, a message box with the error's text, the focus to the box it names
 // (boxes in the window's input order) and, where the error says so, the
 // length counter rewritten.
