@@ -2,10 +2,14 @@
 // menu shown, each menu button showing its window.
 #include <QLabel>
 #include <QPushButton>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/menu_window.h"
 #include "app/windows.h"
+#include "calculators/ensyuuritu/ensyuuritu_window.h"
 #include "tests/gui/scripted_desktop.h"
 
 namespace taketa {
@@ -26,6 +30,7 @@ class AppTest : public QObject {
   void buttonsShowTheirWindows_data();
   void buttonsShowTheirWindows();
   void noButtonShowsWarizan1();
+  void closingTheMenuStopsRunsAndEnds();
 };
 
 void AppTest::windowsInOrder() {
@@ -128,6 +133,20 @@ void AppTest::noButtonShowsWarizan1() {
   }
   for (CalculatorWindow* w : CreatedWindows())
     if (w != static_cast<CalculatorWindow*>(frm_menu)) w->close();
+}
+
+// Last: the menu closes every window, so that a running calculation ends as
+// stopped, and the program ends.
+void AppTest::closingTheMenuStopsRunsAndEnds() {
+  testing::ScriptedDesktop desktop;
+  frm_menu->Button2->click();
+  frm_ensyuuritu->Edit1->setText("60000");
+  QTimer::singleShot(20, frm_menu, [] { frm_menu->Button1->click(); });
+  frm_ensyuuritu->Button1->click();
+  QVERIFY(frm_ensyuuritu->Memo1->toPlainText().isEmpty());
+  QVERIFY(desktop.questions.isEmpty());
+  QVERIFY(!frm_ensyuuritu->isVisible());
+  QVERIFY(!frm_menu->isVisible());
 }
 
 }  // namespace taketa
