@@ -3,7 +3,12 @@
 
 #include "calculators/common/unit.h"
 #include "calculators/ensyuuritu/ensyuuritu_calc.h"
+#include "calculators/heihoukon1/heihoukon1_calc.h"
+#include "calculators/heihoukon2/heihoukon2_calc.h"
 #include "calculators/sizentaisuunotei/sizentaisuunotei_calc.h"
+#include "calculators/warizan1/warizan1_calc.h"
+#include "calculators/warizan3/warizan3_calc.h"
+#include "calculators/warizan4/warizan4_calc.h"
 
 namespace taketa {
 namespace {
@@ -11,18 +16,18 @@ namespace {
 constexpr std::array kUnits = {
     Unit{"ensyuuritu", 1, true, ensyuuritu::RunUnit},
     Unit{"sizentaisuunotei", 1, true, sizentaisuunotei::RunUnit},
-    Unit{"heihoukon1", 1, false, nullptr},
-    Unit{"heihoukon2", 1, false, nullptr},
+    Unit{"heihoukon1", 1, false, heihoukon1::RunUnit},
+    Unit{"heihoukon2", 1, false, heihoukon2::RunUnit},
     Unit{"Njoukon", 2, true, nullptr},
     Unit{"kakezan", 2, false, nullptr},
-    Unit{"warizan1", 2, false, nullptr},
-    Unit{"warizan3", 2, false, nullptr},
+    Unit{"warizan1", 2, false, warizan1::RunUnit},
+    Unit{"warizan3", 2, false, warizan3::RunUnit},
     Unit{"kaijou", 1, true, nullptr},
     Unit{"ruijou", 2, true, nullptr},
     Unit{"soinsuu2", 1, true, nullptr},
     Unit{"junretu", 2, true, nullptr},
     Unit{"kumiawase", 2, true, nullptr},
-    Unit{"warizan4", 2, false, nullptr},
+    Unit{"warizan4", 2, false, warizan4::RunUnit},
     Unit{"yuurisuubeki", 2, true, nullptr},
     Unit{"yuurisuubeki2", 2, true, nullptr},
     Unit{"jouyoutaisuu", 1, false, nullptr},

@@ -1,7 +1,58 @@
 #include "calculators/warizan1/warizan1_window.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "calculators/warizan1/warizan1_calc.h"
+#include "frame/controls.h"
+#include "frame/run_protocol.h"
+#include "frame/saving.h"
+
 namespace taketa {
 
-Tfrm_warizan1::Tfrm_warizan1() : CalculatorWindow(QStringLiteral("frm_warizan1")) {}
+Tfrm_warizan1::Tfrm_warizan1()
+    : CalculatorWindow(QStringLiteral("frm_warizan1")),
+      Label2(AddLabel("Label2",
+                      QStringLiteral("50桁以内の正の数(整数または小数)同士の割り算(Ａ÷Ｂ)をします。"
+                                     "商が循環小数であるときには、商を20000桁まで求めます。"),
+                      40, 20)),
+      Label1(AddLabel("Label1", QStringLiteral("Ａ＝"), 40, 60)),
+      Edit1(AddEdit("Edit1", 80, 56, 480, 24)),
+      Label3(AddLabel("Label3", QStringLiteral("Ｂ＝"), 40, 96)),
+      Edit2(AddEdit("Edit2", 80, 92, 480, 24)),
+      Label4(AddLabel("Label4", QStringLiteral("Ａ÷Ｂ＝"), 40, 134)),
+      Memo1(AddMemo("Memo1", 40, 156, 940, 536, {.tabStop = false})),
+      Button1(AddButton("Button1", QStringLiteral("計算開始"), 600, 90, 90, 28)),
+      Button2(AddButton("Button2", QStringLiteral("終了"), 710, 90, 81, 28)) {
+  connect(Button1, &QPushButton::clicked, this, &Tfrm_warizan1::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &Tfrm_warizan1::Button2Click);
+  connect(Edit1, &QLineEdit::textChanged, this, &Tfrm_warizan1::Edit1Change);
+  connect(Edit2, &QLineEdit::textChanged, this, &Tfrm_warizan1::Edit2Change);
+}
+
+void Tfrm_warizan1::FormShow() {
+  Memo1->clear();
+  Edit1->setFocus();
+  Edit1->clear();
+  Edit2->clear();
+}
+
+void Tfrm_warizan1::Edit1Change() { Memo1->clear(); }
+
+void Tfrm_warizan1::Edit2Change() { Memo1->clear(); }
+
+void Tfrm_warizan1::Button1Click() {
+  BeginOneShot({Memo1});
+  if (InputCheck error = warizan1::CheckInput(BoxText(Edit1), BoxText(Edit2))) {
+    ReportInputError(this, *error, {Edit1, Edit2});
+    return;
+  }
+  const std::string quotient = warizan1::Compute(BoxText(Edit1), BoxText(Edit2));
+  SetText(Memo1, quotient);
+  OfferToSave(this, [&] { return warizan1::SaveFile(BoxText(Edit1), BoxText(Edit2), quotient); });
+  Edit1->setFocus();
+}
 
 }  // namespace taketa

@@ -1,7 +1,93 @@
 #include "calculators/warizan3/warizan3_window.h"
 
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "calculators/warizan3/warizan3_calc.h"
+#include "frame/controls.h"
+#include "frame/desktop.h"
+#include "frame/length_counter.h"
+#include "frame/run_protocol.h"
+#include "frame/saving.h"
+
 namespace taketa {
 
-Tfrm_warizan3::Tfrm_warizan3() : CalculatorWindow(QStringLiteral("frm_warizan3")) {}
+Tfrm_warizan3::Tfrm_warizan3()
+    : CalculatorWindow(QStringLiteral("frm_warizan3")),
+      Label2(AddLabel("Label2",
+                      QStringLiteral("60000桁以内の正の整数同士の割り算(Ａ÷Ｂ)の整商と余りを求めます。"),
+                      40, 20)),
+      Label1(AddLabel("Label1", QStringLiteral("Ａ＝"), 40, 56)),
+      Memo1(AddMemo("Memo1", 80, 52, 900, 130, {.verticalScrollBar = true})),
+      Label3(AddLabel("Label3", QStringLiteral("Ｂ＝"), 40, 200)),
+      Memo2(AddMemo("Memo2", 80, 196, 900, 130)),
+      Label4(AddLabel("Label4", QStringLiteral("Ａ÷Ｂの整商＝"), 40, 388)),
+      Memo3(AddMemo("Memo3", 40, 410, 940, 130, {.tabStop = false})),
+      Label5(AddLabel("Label5", QStringLiteral("Ａ÷Ｂの余り＝"), 40, 552)),
+      Memo4(AddMemo("Memo4", 40, 574, 940, 120, {.tabStop = false})),
+      Memo5(AddMemo("Memo5", 80, 342, 250, 24, {.readOnly = true, .wrap = false})),
+      Memo6(AddMemo("Memo6", 350, 342, 170, 24, {.wrap = false})),
+      Button1(AddButton("Button1", QStringLiteral("計算開始"), 560, 340, 90, 28)),
+      Button3(AddButton("Button3", QStringLiteral("数字の消去"), 670, 340, 100, 28)),
+      Button2(AddButton("Button2", QStringLiteral("終了"), 790, 340, 81, 28)) {
+  Memo5->setPlainText(QStringLiteral(" 計算中です。お待ちください。"));
+  Memo5->setVisible(false);
+  Memo6->setVisible(false);
+  connect(Button1, &QPushButton::clicked, this, &Tfrm_warizan3::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &Tfrm_warizan3::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &Tfrm_warizan3::Button3Click);
+  connect(Memo1, &QPlainTextEdit::textChanged, this, &Tfrm_warizan3::Memo1Change);
+  connect(Memo2, &QPlainTextEdit::textChanged, this, &Tfrm_warizan3::Memo2Change);
+}
+
+void Tfrm_warizan3::FormShow() {
+  Memo1->setFocus();
+  for (QPlainTextEdit* box : {Memo1, Memo2, Memo3, Memo4}) box->clear();
+  Memo5->setVisible(false);
+  Memo6->setVisible(false);
+}
+
+void Tfrm_warizan3::Button3Click() {
+  for (QPlainTextEdit* box : {Memo1, Memo2, Memo3, Memo4}) box->clear();
+  Memo6->setVisible(false);
+  Memo1->setFocus();
+}
+
+void Tfrm_warizan3::Memo1Change() {
+  Memo3->clear();
+  Memo4->clear();
+  ShowLength(Memo6, Memo1);
+  CheckTypedText(this, Memo1, true);
+}
+
+void Tfrm_warizan3::Memo2Change() {
+  Memo3->clear();
+  Memo4->clear();
+  ShowLength(Memo6, Memo2);
+  CheckTypedText(this, Memo2, true);
+}
+
+void Tfrm_warizan3::Button1Click() {
+  BeginOneShot({Memo3, Memo4});
+  if (InputCheck error = warizan3::CheckInput(BoxText(Memo1), BoxText(Memo2))) {
+    ReportInputError(this, *error, {Memo1, Memo2}, Memo6);
+    return;
+  }
+  ShowWaitNotice(Memo5);
+  const warizan3::Division division = warizan3::Compute(BoxText(Memo1), BoxText(Memo2));
+  SetText(Memo3, division.quotient);
+  SetText(Memo4, division.remainder);
+  Memo5->setVisible(false);
+  if (division.shortcut) {
+    // A has fewer digits than B: shown at once, nothing to save.
+    TheDesktop().Beep();
+    Memo1->setFocus();
+    return;
+  }
+  LetEventsRun();
+  OfferToSave(this, [&] { return warizan3::SaveFile(BoxText(Memo1), BoxText(Memo2), division); });
+  Memo1->setFocus();
+}
 
 }  // namespace taketa

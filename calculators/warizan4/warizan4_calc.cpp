@@ -1,0 +1,32 @@
+#include "calculators/warizan4/warizan4_calc.h"
+
+#include "calculators/common/decimal_division.h"
+#include "calculators/common/decimal_input.h"
+
+namespace taketa::warizan4 {
+namespace {
+
+constexpr DecimalInputRules kRules{2000, kLengthMessage, kPointLengthMessage, kRangeMessage,
+                                   true, true};
+
+}  // namespace
+
+InputCheck CheckInput(std::string_view a, std::string_view b) {
+  if (InputCheck error = CheckPositiveDecimal(a, kRules, 0)) return error;
+  return CheckPositiveDecimal(b, kRules, 1);
+}
+
+std::string Compute(std::string_view a, std::string_view b) { return DivideDecimals(a, b); }
+
+ResultFile SaveFile(std::string_view a, std::string_view b, std::string quotient) {
+  return {std::string(a) + "÷" + std::string(b) + "の計算結果（商）",
+          {std::string(ResultFile::kLoneCr), std::move(quotient)}};
+}
+
+UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl&) {
+  if (InputCheck error = CheckInput(inputs[0], inputs[1])) return UnitOutcome::Refused(*error);
+  return {UnitOutcome::Status::kDone, {}, SaveFile(inputs[0], inputs[1], Compute(inputs[0], inputs[1])),
+          true};
+}
+
+}  // namespace taketa::warizan4
