@@ -360,11 +360,11 @@ void DivMod(const Natural& a, const Natural& b, Natural& q, Natural& r) {
   r.DivideSmall(f);
 }
 
-// Newton's iteration x <- (x + a / x) / 2 from a start above the root falls
-// to floor(sqrt(a)) and then stops falling.
-Natural Sqrt(const Natural& a) {
-  if (a.IsZero()) return {};
-  Natural x = Natural(1).ShiftedUp((a.DigitCount() + 1) / 2);  // above the root
+namespace {
+
+// Newton's step x <- (x + a / x) / 2 falls towards floor(sqrt(a)) from any
+// start above it and stops falling there.
+Natural SettleRoot(const Natural& a, Natural x) {
   for (;;) {
     Natural quotient, remainder;
     DivMod(a, x, quotient, remainder);
@@ -373,6 +373,22 @@ Natural Sqrt(const Natural& a) {
     if (next >= x) return x;
     x = std::move(next);
   }
+}
+
+}  // namespace
+
+// Short numbers start from a power of ten above the root. Longer ones start
+// from the root of their leading half of digits: a = high * 10^(2k) + low
+// with high keeping a little more than half the digits, so sqrt(high) * 10^k
+// is within 10^k of the root, which is itself above 10^k, and one Newton
+// step comes within about one unit; two or three divisions of full length
+// settle it.
+Natural Sqrt(const Natural& a) {
+  if (a.IsZero()) return {};
+  const std::size_t digits = a.DigitCount();
+  if (digits <= 72) return SettleRoot(a, Natural(1).ShiftedUp((digits + 1) / 2));
+  const std::size_t k = digits / 4;
+  return SettleRoot(a, (Sqrt(a.ShiftedDown(2 * k)) + Natural(1)).ShiftedUp(k));
 }
 
 }  // namespace taketa

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <string>
 
+#include "calculators/common/line_break.h"
 #include "calculators/common/text.h"
 #include "frame/controls.h"
 #include "frame/desktop.h"
@@ -27,7 +28,7 @@ void CheckTypedText(QWidget* window, const QPlainTextEdit* box, bool digitsOnly)
   Desktop& desktop = TheDesktop();
   if (EndsWithLineBreak(text)) {
     desktop.Beep();
-    desktop.Inform(window, QStringLiteral("BackSpaceキーを押して、改行コードを取り除いてください。"));
+    desktop.Inform(window, ToQString(kLineBreakMessage));
     return;
   }
   if (digitsOnly && !text.empty() && !IsDigit(text.back())) {

@@ -2,7 +2,7 @@
 
 #include "calculators/common/line_break.h"
 #include "calculators/common/text.h"
-#include "digits/square_root.h"
+#include "digits/natural.h"
 
 namespace taketa::heihoukon1 {
 namespace {
@@ -21,7 +21,7 @@ InputCheck CheckInput(std::string_view n) {
 }
 
 std::string Compute(std::string_view n) {
-  return SquareRoot(Natural::FromDecimal(StripLeadingZeros(n))).ToDecimal();
+  return Sqrt(Natural::FromDecimal(StripLeadingZeros(n))).ToDecimal();
 }
 
 std::string SaveTitle(std::string_view n) { return std::string(n) + "の平方根の整数部分"; }

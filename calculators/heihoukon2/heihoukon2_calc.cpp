@@ -3,7 +3,7 @@
 #include <cassert>
 
 #include "calculators/common/decimal_input.h"
-#include "digits/square_root.h"
+#include "digits/natural.h"
 
 namespace taketa::heihoukon2 {
 namespace {
@@ -36,14 +36,14 @@ std::string Compute(std::string_view a, std::size_t rootDigits) {
   assert(pairs <= rootDigits);
 
   const Natural radicand = Natural::FromDecimal(g);
-  const Natural root = SquareRoot(radicand);
+  const Natural root = Sqrt(radicand);
   std::string digits;
   if (root * root == radicand) {
     digits = Padded(root, pairs);
     if (!hasPoint) return digits;
   } else {
     // Further pairs of zeros until the root has rootDigits digits.
-    digits = Padded(SquareRoot(radicand.ShiftedUp(2 * (rootDigits - pairs))), rootDigits);
+    digits = Padded(Sqrt(radicand.ShiftedUp(2 * (rootDigits - pairs))), rootDigits);
   }
   return digits.substr(0, beforePoint) + "." + digits.substr(beforePoint);
 }

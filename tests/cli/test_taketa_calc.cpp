@@ -124,6 +124,32 @@ TEST_F(TaketaCalc, UsageErrors) {
   EXPECT_NE(help.out.find("sizentaisuunotei"), std::string::npos);
 }
 
+TEST_F(TaketaCalc, DivisionAndRoots) {
+  Result r = Run({"warizan3", "000123", "0012"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "整商＝10\n余り＝3\n");
+  EXPECT_EQ(Run({"warizan4", "12.34", "0.2"}).out, "61.7\n");
+  EXPECT_EQ(Run({"heihoukon1", "00025"}).out, "5\n");
+  r = Run({"heihoukon2", "0.1"});
+  EXPECT_EQ(r.out.substr(0, 20), "0.316227766016837933");
+  EXPECT_EQ(r.out.size(), 10002u);  // 10000 digits, the point, the line end
+  r = Run({"warizan1", "22", "7"});
+  EXPECT_EQ(r.out.substr(0, 8), "3.142857");
+  EXPECT_EQ(r.out.size(), 2u + 19998 + 1);
+  r = Run({"warizan3", "5", std::string(60001, '1')});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "半角数字で60000桁以内の正の整数を入力してください。\n");
+  r = Run({"warizan3", std::string(60001, '1'), "5"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "入力文字数を60000以下にしてください。\n");
+  // Fewer dividend digits: shown at once and printed, never offered for saving.
+  const std::string file = (dir_ / "Temp.txt").string();
+  r = Run({"warizan3", "5", "10", "--save", file});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "整商＝0\n余り＝5\n");
+  EXPECT_FALSE(std::filesystem::exists(file));
+}
+
 TEST_F(TaketaCalc, InterruptEndsWithoutResult) {
   const std::string out = (dir_ / "out").string();
   const pid_t child = ::fork();
