@@ -3,6 +3,10 @@
 
 #include "calculators/common/unit.h"
 #include "calculators/ensyuuritu/ensyuuritu_calc.h"
+#include "calculators/junretu/junretu_calc.h"
+#include "calculators/kaijou/kaijou_calc.h"
+#include "calculators/kakezan/kakezan_calc.h"
+#include "calculators/kumiawase/kumiawase_calc.h"
 #include "calculators/sizentaisuunotei/sizentaisuunotei_calc.h"
 
 namespace taketa {
@@ -14,14 +18,14 @@ constexpr std::array kUnits = {
     Unit{"heihoukon1", 1, false, nullptr},
     Unit{"heihoukon2", 1, false, nullptr},
     Unit{"Njoukon", 2, true, nullptr},
-    Unit{"kakezan", 2, false, nullptr},
+    Unit{"kakezan", 2, false, kakezan::RunUnit},
     Unit{"warizan1", 2, false, nullptr},
     Unit{"warizan3", 2, false, nullptr},
-    Unit{"kaijou", 1, true, nullptr},
+    Unit{"kaijou", 1, true, kaijou::RunUnit},
     Unit{"ruijou", 2, true, nullptr},
     Unit{"soinsuu2", 1, true, nullptr},
-    Unit{"junretu", 2, true, nullptr},
-    Unit{"kumiawase", 2, true, nullptr},
+    Unit{"junretu", 2, true, junretu::RunUnit},
+    Unit{"kumiawase", 2, true, kumiawase::RunUnit},
     Unit{"warizan4", 2, false, nullptr},
     Unit{"yuurisuubeki", 2, true, nullptr},
     Unit{"yuurisuubeki2", 2, true, nullptr},
