@@ -55,7 +55,7 @@ std::vector<std::uint64_t> GrowingProduct::Limbs() const {
   settled.reserve(limbs_.size() + 1);
   std::uint64_t carry = 0;
   for (const std::uint64_t limb : limbs_) {
-    const std::uint64_t x = limb + carry;  // below 2^61 + 2^58
+    const std::uint64_t x = limb + carry;  // below 2^61 + 3
     carry = x / kBase;
     settled.push_back(x - carry * kBase);
   }
