@@ -5,6 +5,10 @@
 #include "calculators/ensyuuritu/ensyuuritu_calc.h"
 #include "calculators/heihoukon1/heihoukon1_calc.h"
 #include "calculators/heihoukon2/heihoukon2_calc.h"
+#include "calculators/junretu/junretu_calc.h"
+#include "calculators/kaijou/kaijou_calc.h"
+#include "calculators/kakezan/kakezan_calc.h"
+#include "calculators/kumiawase/kumiawase_calc.h"
 #include "calculators/sizentaisuunotei/sizentaisuunotei_calc.h"
 #include "calculators/warizan1/warizan1_calc.h"
 #include "calculators/warizan3/warizan3_calc.h"
@@ -19,14 +23,14 @@ constexpr std::array kUnits = {
     Unit{"heihoukon1", 1, false, heihoukon1::RunUnit},
     Unit{"heihoukon2", 1, false, heihoukon2::RunUnit},
     Unit{"Njoukon", 2, true, nullptr},
-    Unit{"kakezan", 2, false, nullptr},
+    Unit{"kakezan", 2, false, kakezan::RunUnit},
     Unit{"warizan1", 2, false, warizan1::RunUnit},
     Unit{"warizan3", 2, false, warizan3::RunUnit},
-    Unit{"kaijou", 1, true, nullptr},
+    Unit{"kaijou", 1, true, kaijou::RunUnit},
     Unit{"ruijou", 2, true, nullptr},
     Unit{"soinsuu2", 1, true, nullptr},
-    Unit{"junretu", 2, true, nullptr},
-    Unit{"kumiawase", 2, true, nullptr},
+    Unit{"junretu", 2, true, junretu::RunUnit},
+    Unit{"kumiawase", 2, true, kumiawase::RunUnit},
     Unit{"warizan4", 2, false, warizan4::RunUnit},
     Unit{"yuurisuubeki", 2, true, nullptr},
     Unit{"yuurisuubeki2", 2, true, nullptr},

@@ -1,11 +1,11 @@
-// The window of unit junretu.
+// The window of unit junretu: nPr for r <= n <= 50000.
 #pragma once
 
-#include "frame/calculator_window.h"
+#include "calculators/common/counting_window.h"
 
 namespace taketa {
 
-class Tfrm_junretu : public CalculatorWindow {
+class Tfrm_junretu : public CountingWindow {
   Q_OBJECT
 
  public:

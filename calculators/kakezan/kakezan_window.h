@@ -1,7 +1,12 @@
-// The window of unit kakezan.
+// The window of unit kakezan: the product of two numbers of up to 5000
+// digits, integers or decimals. One-shot: no stop and no progress counter.
 #pragma once
 
 #include "frame/calculator_window.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace taketa {
 
@@ -10,6 +15,30 @@ class Tfrm_kakezan : public CalculatorWindow {
 
  public:
   Tfrm_kakezan();
+
+  QLabel* Label2;         // what the window does
+  QLabel* Label1;         // "Ａ＝"
+  QPlainTextEdit* Memo1;  // A
+  QLabel* Label3;         // "Ｂ＝"
+  QPlainTextEdit* Memo2;  // B
+  QPushButton* Button1;   // start
+  QPushButton* Button3;   // clear
+  QPushButton* Button2;   // exit
+  QPlainTextEdit* Memo4;  // length counter of the box that changed last
+  QLabel* Label4;         // "Ａ×Ｂ＝"
+  QPlainTextEdit* Memo3;  // the product
+
+  void Button1Click();
+  void Button2Click() { close(); }
+  void Button3Click();
+  void Memo1Change();
+  void Memo2Change();
+
+ protected:
+  void FormShow() override;
+
+ private:
+  void InputChanged(QPlainTextEdit* box);
 };
 
 }  // namespace taketa

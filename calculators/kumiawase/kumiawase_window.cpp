@@ -1,7 +1,12 @@
 #include "calculators/kumiawase/kumiawase_window.h"
 
+#include "calculators/kumiawase/kumiawase_calc.h"
+
 namespace taketa {
 
-Tfrm_kumiawase::Tfrm_kumiawase() : CalculatorWindow(QStringLiteral("frm_kumiawase")) {}
+Tfrm_kumiawase::Tfrm_kumiawase()
+    : CountingWindow({"frm_kumiawase", QStringLiteral("組合せの総数を求めます。"), QStringLiteral("C"), 241,
+                      kumiawase::CheckInput, kumiawase::Compute, kumiawase::SaveTitle,
+                      kumiawase::kOneResult}) {}
 
 }  // namespace taketa

@@ -1,11 +1,11 @@
-// The window of unit kumiawase.
+// The window of unit kumiawase: nCr for r <= n <= 50000.
 #pragma once
 
-#include "frame/calculator_window.h"
+#include "calculators/common/counting_window.h"
 
 namespace taketa {
 
-class Tfrm_kumiawase : public CalculatorWindow {
+class Tfrm_kumiawase : public CountingWindow {
   Q_OBJECT
 
  public:

@@ -150,6 +150,30 @@ TEST_F(TaketaCalc, DivisionAndRoots) {
   EXPECT_FALSE(std::filesystem::exists(file));
 }
 
+TEST_F(TaketaCalc, ProductsAndCounting) {
+  Result r = Run({"kaijou", "25"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "15511210043330985984000000    (桁数＝26)\n");
+  EXPECT_EQ(Run({"kumiawase", "52", "5"}).out, "2598960    (桁数＝7)\n");
+  EXPECT_EQ(Run({"kakezan", "0.10", "0.10"}).out, "0.01\n");
+  r = Run({"kakezan", "0", "1"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "半角数字で5000桁以内の正の数を入力してください。\n");
+  r = Run({"kakezan", std::string(5001, '1'), "1"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "入力文字数を5000以下にしてください。\n");
+  // The product's file has a line holding one carriage return; the title
+  // 1.5×1.5の計算結果（積） in code page 932.
+  r = Run({"kakezan", "1.5", "1.5", "--save", (dir_ / "s.txt").string()});
+  EXPECT_EQ(r.out, "2.25\n");
+  EXPECT_EQ(Slurp(dir_ / "s.txt"),
+            "1.5\x81~1.5\x82\xcc\x8cv\x8eZ\x8c\x8b\x89\xca\x81i\x90\xcf\x81j\r\n\r\r\n2.25\r\n");
+  // n = r is answered at once: printed, never offered for saving.
+  r = Run({"kumiawase", "7", "7", "--save", (dir_ / "t.txt").string()});
+  EXPECT_EQ(r.out, "1    (桁数＝1)\n");
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "t.txt"));
+}
+
 TEST_F(TaketaCalc, InterruptEndsWithoutResult) {
   const std::string out = (dir_ / "out").string();
   const pid_t child = ::fork();

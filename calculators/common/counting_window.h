@@ -1,0 +1,83 @@
+// The window of a count of arrangements of r things out of n (nPr, nCr):
+// two input boxes, a progress box for the step counter, a large result box
+// with the copy and paste pop-up menu.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calculators/common/input_error.h"
+#include "calculators/common/run_control.h"
+#include "frame/calculator_window.h"
+#include "frame/run_protocol.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace taketa {
+
+class RichEditBox;
+
+class CountingWindow : public CalculatorWindow {
+  Q_OBJECT
+
+ public:
+  // What tells the two windows apart.
+  struct Design {
+    const char* instanceName;
+    QString heading;    // Label1
+    QString symbol;     // "P" or "C", in the heading and the result caption
+    int headingLeft;    // where the heading's "nPr の n は ..." starts
+    InputCheck (*check)(std::string_view edit1, std::string_view edit2, long& n, long& r);
+    std::optional<std::string> (*compute)(long n, long r, RunControl& run);
+    std::string (*saveTitle)(std::string_view edit1, std::string_view edit2);
+    // When not empty: with n = r this is shown at once, with a beep, and
+    // nothing is computed or offered for saving.
+    std::string_view resultWhenEqual;
+  };
+
+  explicit CountingWindow(const Design& design);
+
+  QLabel* Label1;
+  QLabel* Label3;  // "n", then the symbol raised, "r", "の", "n", "は 50000以下の..."
+  QLabel* Label4;
+  QLabel* Label5;
+  QLabel* Label6;
+  QLabel* Label7;
+  QLabel* Label8;
+  QLabel* Label10;  // "n" "＝" before Edit1
+  QLabel* Label2;
+  QLineEdit* Edit1;  // n
+  QLabel* Label11;   // "r" "＝" before Edit2
+  QLabel* Label9;
+  QLineEdit* Edit2;  // r
+  QPushButton* Button1;  // start / stop
+  QPushButton* Button2;  // exit
+  QPlainTextEdit* Memo2;  // progress
+  QLabel* Label12;  // "n", the symbol raised, "r", "＝" before the result
+  QLabel* Label13;
+  QLabel* Label14;
+  QLabel* Label15;
+  RichEditBox* RichEdit1;  // the digits and their count, with PopupMenu1
+
+  bool busy() const { return run_.busy(); }
+
+  void Button1Click();
+  void Button2Click() { close(); }
+  void Edit1Change();
+  void Edit2Change();
+
+ protected:
+  void FormShow() override;
+  void FormClose() override { run_.Stop(); }
+
+ private:
+  Design design_;
+  StoppableRun run_;
+};
+
+}  // namespace taketa

@@ -1,0 +1,58 @@
+// A product that grows by one machine-integer factor at a time, as n!, nPr
+// and nCr build theirs: the running product times a multiplier, again and
+// again, with the result read out once at the end.
+//
+// The product is kept in limbs of eighteen decimal digits, least
+// significant first, in a redundant form: a limb may exceed 10^18 a little
+// (it stays below 2^61), and the carries are only settled when the digits
+// are read. A multiplication then has no carry running from limb to limb:
+// limb j of the new product is (limb j times m) mod about 10^18 plus
+// (limb j - 1 times m) div 10^18, each found with one multiplication by a
+// reciprocal, and the limbs can be worked on independently of one another.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace taketa {
+
+class GrowingProduct {
+ public:
+  static constexpr std::uint64_t kBase = 1000000000000000000ULL;  // 10^18
+  static constexpr int kLimbDigits = 18;
+  // Multipliers must stay below this (2^47).
+  static constexpr std::uint64_t kMultiplierLimit = std::uint64_t{1} << 47;
+
+  // The product 1, with room for `digits` decimal digits before the limbs
+  // are moved.
+  explicit GrowingProduct(std::size_t digits = 0);
+
+  // product = product * m, for 1 <= m < kMultiplierLimit.
+  void MultiplyBy(std::uint64_t m);
+
+  // The value in limbs of 10^18 with every carry settled, least significant
+  // first, without a zero limb at the top.
+  std::vector<std::uint64_t> Limbs() const;
+
+  // Decimal digits, most significant first, without leading zeros.
+  std::string ToDecimal() const;
+
+  // Decimal digits of the product of from..to (1 <= from <= to + 1), with
+  // some room to spare: what the constructor needs to hold that product.
+  static std::size_t DigitsOfRange(std::uint64_t from, std::uint64_t to);
+
+ private:
+  std::vector<std::uint64_t> limbs_;  // each below 2^61; the top one not 0
+  // Limbs at the bottom that are 0: they stay 0 (nothing carries into
+  // them), so a multiplication starts above them.
+  std::size_t zeroLimbs_ = 0;
+};
+
+// Settled limbs of 10^18 (least significant first, top one not 0) as
+// decimal digits; "0" for no limbs.
+std::string LimbsToDecimal(std::span<const std::uint64_t> limbs);
+
+}  // namespace taketa
