@@ -3,7 +3,10 @@
 
 #include "calculators/common/unit.h"
 #include "calculators/ensyuuritu/ensyuuritu_calc.h"
+#include "calculators/jouyoutaisuu/jouyoutaisuu_calc.h"
+#include "calculators/sizentaisuu/sizentaisuu_calc.h"
 #include "calculators/sizentaisuunotei/sizentaisuunotei_calc.h"
+#include "calculators/yuurisuubeki2/yuurisuubeki2_calc.h"
 
 namespace taketa {
 namespace {
@@ -24,9 +27,9 @@ constexpr std::array kUnits = {
     Unit{"kumiawase", 2, true, nullptr},
     Unit{"warizan4", 2, false, nullptr},
     Unit{"yuurisuubeki", 2, true, nullptr},
-    Unit{"yuurisuubeki2", 2, true, nullptr},
-    Unit{"jouyoutaisuu", 1, false, nullptr},
-    Unit{"sizentaisuu", 1, false, nullptr},
+    Unit{"yuurisuubeki2", 2, true, yuurisuubeki2::RunUnit},
+    Unit{"jouyoutaisuu", 1, false, jouyoutaisuu::RunUnit},
+    Unit{"sizentaisuu", 1, false, sizentaisuu::RunUnit},
 };
 
 }  // namespace
