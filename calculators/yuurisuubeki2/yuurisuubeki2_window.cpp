@@ -23,7 +23,7 @@ Tfrm_yuurisuubeki2::Tfrm_yuurisuubeki2()
       Memo1(AddMemo("Memo1", 650, 62, 121, 24, {.readOnly = true, .tabStop = false, .wrap = false})),
       Memo2(AddMemo("Memo2", 780, 62, 65, 24, {.tabStop = false, .wrap = false})),
       Label4(AddLabel("Label4", QStringLiteral("Ａ の Ｂ乗＝"), 35, 154)),
-      Memo3(AddMemo("Memo3", 140, 150, 640, 48, {.tabStop = false})),
+      Memo3(AddMemo("Memo3", 140, 150, 640, 26, {.tabStop = false})),
       Label5(AddLabel("Label5", QStringLiteral("計算結果の中に E が含まれていることがあります。"), 35, 222)),
       Label7(AddLabel("Label7",
                       QStringLiteral("例えば、3.1234567890123456789012345678901234567890123456789E-275 "
