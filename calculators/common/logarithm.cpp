@@ -25,6 +25,40 @@ constexpr int kGuardDecimals = 20;  // decimals kept beyond the precision
 // (201 digits): the quotients are taken on Natural directly.
 constexpr int kLargestKernelPrecision = 200;
 
+// A decimal text as an integer and its number of decimals.
+struct ScaledNumber {
+  Natural value;
+  long places = 0;
+};
+
+ScaledNumber ParseDecimal(std::string_view text) {
+  ScaledNumber number;
+  std::string digits;
+  const std::size_t point = text.find('.');
+  for (char c : text)
+    if (c != '.') digits += c;
+  number.value = Natural::FromDecimal(digits);
+  number.places = point == std::string_view::npos ? 0 : static_cast<long>(text.size() - point - 1);
+  return number;
+}
+
+// a / b by DivideDecimalText with `digits` quotient digits, as bounds at
+// scale 10^-decimals: the quotient when the division ended because nothing
+// remained (0.5 for 2 / 4), otherwise [quotient, quotient + one unit of its
+// last digit).
+DecimalBounds QuotientBounds(std::string_view a, std::string_view b, int digits, int decimals) {
+  const std::string quotient = DivideDecimalText(a, b, digits);
+  const ScaledNumber q = ParseDecimal(quotient), x = ParseDecimal(a), y = ParseDecimal(b);
+  // q = a / b exactly when q × b × 10^places(a) = a × 10^(places(q) + places(b)).
+  if ((q.value * y.value).ShiftedUp(static_cast<std::size_t>(x.places)) ==
+          x.value.ShiftedUp(static_cast<std::size_t>(q.places + y.places)) &&
+      q.places <= decimals) {
+    return DecimalBounds::Exact(q.value.ShiftedUp(static_cast<std::size_t>(decimals - q.places)),
+                                -decimals);
+  }
+  return TruncatedTextBounds(quotient, decimals);
+}
+
 // `value` × 10^-decimals as "I.ddd".
 std::string ScaledText(const Natural& value, int decimals) {
   return *TruncatedDecimals(DecimalBounds::Exact(value, -decimals), decimals);
@@ -197,7 +231,7 @@ LogarithmPipeline::LogarithmPipeline(const ReducedNumber& x, int precision)
     const std::string dMinusOne = Concat({below.substr(0, 1), ".", below.substr(1)});
     const std::string dPlusOne = above[0] == '1' ? Concat({above.substr(0, 2), ".", above.substr(2)})
                                                  : Concat({above.substr(1, 1), ".", above.substr(2)});
-    y = TruncatedTextBounds(DivideDecimalText(dMinusOne, dPlusOne, precision), w);
+    y = QuotientBounds(dMinusOne, dPlusOne, precision, w);
   } else {
     Natural q, r;
     DivMod(Natural::FromDecimal(below) * one, Natural::FromDecimal(above), q, r);
@@ -205,7 +239,7 @@ LogarithmPipeline::LogarithmPipeline(const ReducedNumber& x, int precision)
   }
 
   // ln d = 2y × S.
-  const Natural yAbove = y.hi + kOne;
+  const Natural yAbove = y.exact ? y.lo : y.hi + kOne;
   const DecimalBounds s = OddPowerSeries(y.lo, yAbove, w);
   const auto shift = static_cast<std::size_t>(w);
   const DecimalBounds lnD = DecimalBounds::Between((y.lo * s.lo * 2).ShiftedDown(shift),
@@ -219,8 +253,8 @@ LogarithmPipeline::LogarithmPipeline(const ReducedNumber& x, int precision)
     const auto cut = static_cast<std::size_t>(w - precision);
     const std::string ln10Upper = ScaledText(ln10_.hi.ShiftedDown(cut) + kOne, precision);
     const std::string ln10Lower = ScaledText(ln10_.lo.ShiftedDown(cut), precision);
-    log10Lo = TruncatedTextBounds(DivideDecimalText(ScaledText(lnD.lo, w), ln10Upper, precision), w).lo;
-    log10Hi = TruncatedTextBounds(DivideDecimalText(ScaledText(lnDAbove, w), ln10Lower, precision), w).hi;
+    log10Lo = QuotientBounds(ScaledText(lnD.lo, w), ln10Upper, precision, w).lo;
+    log10Hi = QuotientBounds(ScaledText(lnDAbove, w), ln10Lower, precision, w).hi;
   } else {
     Natural r;
     DivMod(lnD.lo * one, ln10Above, log10Lo, r);
@@ -232,8 +266,11 @@ LogarithmPipeline::LogarithmPipeline(const ReducedNumber& x, int precision)
   if (x.comparedWithOne > 0) {
     commonLog_ = DecimalBounds::Between(kScaled + log10Lo, kScaled + log10Hi, -w);
   } else {
-    assert(kScaled > log10Hi);
-    commonLog_ = DecimalBounds::Between(kScaled - log10Hi - kOne, kScaled - log10Lo, -w);
+    // 0 < log10 d < 1 <= k, so the bounds stay positive; 0 is still a lower
+    // bound should they be too wide for that.
+    const Natural log10Above = log10Hi + kOne;
+    commonLog_ = DecimalBounds::Between(kScaled > log10Above ? kScaled - log10Above : Natural(),
+                                        kScaled - log10Lo, -w);
   }
 }
 

@@ -83,6 +83,16 @@ TEST(Logarithm, BoundsAreNarrowAndHoldTheValue) {
   }
 }
 
+// (d - 1) / (d + 1) ends for d = 3, 9, 1.5, 4, 1.25, 1.9: the quotient is
+// exact, and the bounds stay as narrow as for any other d.
+TEST(Logarithm, QuotientsThatEndKeepTheBoundsNarrow) {
+  for (const char* x : {"3", "0.9", "1.5", "4", "0.25", "1.25", "19", "2.5"}) {
+    const LogarithmPipeline pipeline(Reduce(x), 100);
+    EXPECT_LT((pipeline.CommonLog().hi - pipeline.CommonLog().lo).DigitCount(), 24u) << x;
+    EXPECT_TRUE(TruncatedDecimals(pipeline.NaturalLog(), 50)) << x;
+  }
+}
+
 TEST(DecimalBounds, LeadingDigitsOfExactAndBoundedValues) {
   // 1024 exactly: four significant digits, zeros past them.
   std::optional<LeadingDigits> lead = Leading(DecimalBounds::Exact(Natural(102400), -2), 6);
