@@ -5,14 +5,17 @@
 #include "calculators/ensyuuritu/ensyuuritu_calc.h"
 #include "calculators/heihoukon1/heihoukon1_calc.h"
 #include "calculators/heihoukon2/heihoukon2_calc.h"
+#include "calculators/jouyoutaisuu/jouyoutaisuu_calc.h"
 #include "calculators/junretu/junretu_calc.h"
 #include "calculators/kaijou/kaijou_calc.h"
 #include "calculators/kakezan/kakezan_calc.h"
 #include "calculators/kumiawase/kumiawase_calc.h"
+#include "calculators/sizentaisuu/sizentaisuu_calc.h"
 #include "calculators/sizentaisuunotei/sizentaisuunotei_calc.h"
 #include "calculators/warizan1/warizan1_calc.h"
 #include "calculators/warizan3/warizan3_calc.h"
 #include "calculators/warizan4/warizan4_calc.h"
+#include "calculators/yuurisuubeki2/yuurisuubeki2_calc.h"
 
 namespace taketa {
 namespace {
@@ -33,9 +36,9 @@ constexpr std::array kUnits = {
     Unit{"kumiawase", 2, true, kumiawase::RunUnit},
     Unit{"warizan4", 2, false, warizan4::RunUnit},
     Unit{"yuurisuubeki", 2, true, nullptr},
-    Unit{"yuurisuubeki2", 2, true, nullptr},
-    Unit{"jouyoutaisuu", 1, false, nullptr},
-    Unit{"sizentaisuu", 1, false, nullptr},
+    Unit{"yuurisuubeki2", 2, true, yuurisuubeki2::RunUnit},
+    Unit{"jouyoutaisuu", 1, false, jouyoutaisuu::RunUnit},
+    Unit{"sizentaisuu", 1, false, sizentaisuu::RunUnit},
 };
 
 }  // namespace

@@ -1,11 +1,11 @@
-// The window of unit jouyoutaisuu.
+// The common logarithm window.
 #pragma once
 
-#include "frame/calculator_window.h"
+#include "calculators/common/logarithm_window.h"
 
 namespace taketa {
 
-class Tfrm_jouyoutaisuu : public CalculatorWindow {
+class Tfrm_jouyoutaisuu : public LogarithmWindow {
   Q_OBJECT
 
  public:

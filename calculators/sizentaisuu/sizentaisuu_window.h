@@ -1,11 +1,11 @@
-// The window of unit sizentaisuu.
+// The natural logarithm window.
 #pragma once
 
-#include "frame/calculator_window.h"
+#include "calculators/common/logarithm_window.h"
 
 namespace taketa {
 
-class Tfrm_sizentaisuu : public CalculatorWindow {
+class Tfrm_sizentaisuu : public LogarithmWindow {
   Q_OBJECT
 
  public:

@@ -174,6 +174,19 @@ TEST_F(TaketaCalc, ProductsAndCounting) {
   EXPECT_FALSE(std::filesystem::exists(dir_ / "t.txt"));
 }
 
+TEST_F(TaketaCalc, LogarithmsAndDecimalPower) {
+  EXPECT_EQ(Run({"sizentaisuu", "2"}).out, "0.69314718055994530941723212145817656807550013436025\n");
+  EXPECT_EQ(Run({"sizentaisuu", "0.1"}).out,
+            "－2.30258509299404568401799145468436420760110148862877\n");
+  EXPECT_EQ(Run({"jouyoutaisuu", "99999999999999999999"}).out,
+            "19.99999999999999999999565705518096748172346699608673\n");
+  EXPECT_EQ(Run({"yuurisuubeki2", "2", "1.5"}).out,
+            "2.8284271247461900976033774484193961571393437507538E0\n");
+  const Result r = Run({"yuurisuubeki2", "2", "5000.1"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "指数 B には半角数字で -5000以上 5000以下の数を入力してください。\n");
+}
+
 TEST_F(TaketaCalc, InterruptEndsWithoutResult) {
   const std::string out = (dir_ / "out").string();
   const pid_t child = ::fork();

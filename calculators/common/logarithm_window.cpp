@@ -1,0 +1,52 @@
+#include "calculators/common/logarithm_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "frame/controls.h"
+#include "frame/run_protocol.h"
+#include "frame/saving.h"
+
+namespace taketa {
+
+LogarithmWindow::LogarithmWindow(const Design& design)
+    : CalculatorWindow(QString::fromLatin1(design.instanceName)),
+      Label2(AddLabel("Label2", design.heading, 35, 29)),
+      Label1(AddLabel("Label1", QStringLiteral("20桁以内の正の数(整数または小数)＝"), 35, 70)),
+      Edit1(AddEdit("Edit1", 320, 66, 200, 24)),
+      Button1(AddButton("Button1", QStringLiteral("計算開始"), 560, 64, 81, 28)),
+      Button2(AddButton("Button2", QStringLiteral("終了"), 664, 64, 81, 28)),
+      Label4(AddLabel("Label4", design.resultLabel, 35, 122)),
+      Edit2(AddEdit("Edit2", 180, 118, 600, 24)),
+      design_(design) {
+  Edit2->setFocusPolicy(Qt::ClickFocus);  // no tab stop
+  setTabOrder(Edit1, Button1);
+  setTabOrder(Button1, Button2);
+  connect(Button1, &QPushButton::clicked, this, &LogarithmWindow::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &LogarithmWindow::Button2Click);
+  connect(Edit1, &QLineEdit::textChanged, this, &LogarithmWindow::Edit1Change);
+}
+
+void LogarithmWindow::FormShow() {
+  Edit1->setFocus();
+  Edit1->clear();
+  Edit2->clear();
+}
+
+void LogarithmWindow::Edit1Change() { Edit2->clear(); }
+
+void LogarithmWindow::Button1Click() {
+  BeginOneShot({Edit2});
+  if (InputCheck error = design_.check(BoxText(Edit1))) {
+    ReportInputError(this, *error, {Edit1});
+    return;
+  }
+  const std::string result = design_.compute(BoxText(Edit1));
+  Edit2->setText(ToQString(result));
+  Edit2->setCursorPosition(0);  // the result from its first digit
+  OfferToSave(this, [&] { return ResultFile{design_.saveTitle(BoxText(Edit1)), {result}}; });
+  Edit1->setFocus();
+}
+
+}  // namespace taketa

@@ -1,0 +1,32 @@
+// The common logarithm of a positive number of up to 20 digits, to 50
+// decimals, truncated.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "calculators/common/input_error.h"
+#include "calculators/common/run_control.h"
+#include "calculators/common/unit.h"
+
+namespace taketa::jouyoutaisuu {
+
+inline constexpr std::string_view kMessage = "半角数字で20桁以内の正の数を入力してください。";
+inline constexpr std::string_view kLengthMessage =
+    "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
+
+// Checks the text of Edit1.
+InputCheck CheckInput(std::string_view edit1);
+
+// log10 x with 50 decimals, "－" (full-width) in front when x < 1; the
+// bare integer for a power of ten ("0" for 1, "－3" for 0.001).
+// Precondition: CheckInput passed.
+std::string Compute(std::string_view edit1);
+
+// Title line of the saved file, from Edit1's text at the moment of saving.
+std::string SaveTitle(std::string_view edit1);
+
+UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
+
+}  // namespace taketa::jouyoutaisuu
