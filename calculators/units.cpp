@@ -3,6 +3,7 @@
 
 #include "calculators/common/unit.h"
 #include "calculators/ensyuuritu/ensyuuritu_calc.h"
+#include "calculators/ruijou/ruijou_calc.h"
 #include "calculators/sizentaisuunotei/sizentaisuunotei_calc.h"
 
 namespace taketa {
@@ -18,7 +19,7 @@ constexpr std::array kUnits = {
     Unit{"warizan1", 2, false, nullptr},
     Unit{"warizan3", 2, false, nullptr},
     Unit{"kaijou", 1, true, nullptr},
-    Unit{"ruijou", 2, true, nullptr},
+    Unit{"ruijou", 2, true, ruijou::RunUnit},
     Unit{"soinsuu2", 1, true, nullptr},
     Unit{"junretu", 2, true, nullptr},
     Unit{"kumiawase", 2, true, nullptr},
