@@ -4,6 +4,7 @@
 #include "calculators/common/unit.h"
 #include "calculators/ensyuuritu/ensyuuritu_calc.h"
 #include "calculators/ruijou/ruijou_calc.h"
+#include "calculators/soinsuu2/soinsuu2_calc.h"
 #include "calculators/sizentaisuunotei/sizentaisuunotei_calc.h"
 
 namespace taketa {
@@ -20,7 +21,7 @@ constexpr std::array kUnits = {
     Unit{"warizan3", 2, false, nullptr},
     Unit{"kaijou", 1, true, nullptr},
     Unit{"ruijou", 2, true, ruijou::RunUnit},
-    Unit{"soinsuu2", 1, true, nullptr},
+    Unit{"soinsuu2", 1, true, soinsuu2::RunUnit},
     Unit{"junretu", 2, true, nullptr},
     Unit{"kumiawase", 2, true, nullptr},
     Unit{"warizan4", 2, false, nullptr},
