@@ -2,9 +2,11 @@
 #include <array>
 
 #include "calculators/common/unit.h"
+#include "calculators/Njoukon/Njoukon_calc.h"
 #include "calculators/ensyuuritu/ensyuuritu_calc.h"
 #include "calculators/ruijou/ruijou_calc.h"
 #include "calculators/soinsuu2/soinsuu2_calc.h"
+#include "calculators/yuurisuubeki/yuurisuubeki_calc.h"
 #include "calculators/sizentaisuunotei/sizentaisuunotei_calc.h"
 
 namespace taketa {
@@ -15,7 +17,7 @@ constexpr std::array kUnits = {
     Unit{"sizentaisuunotei", 1, true, sizentaisuunotei::RunUnit},
     Unit{"heihoukon1", 1, false, nullptr},
     Unit{"heihoukon2", 1, false, nullptr},
-    Unit{"Njoukon", 2, true, nullptr},
+    Unit{"Njoukon", 2, true, Njoukon::RunUnit},
     Unit{"kakezan", 2, false, nullptr},
     Unit{"warizan1", 2, false, nullptr},
     Unit{"warizan3", 2, false, nullptr},
@@ -25,7 +27,7 @@ constexpr std::array kUnits = {
     Unit{"junretu", 2, true, nullptr},
     Unit{"kumiawase", 2, true, nullptr},
     Unit{"warizan4", 2, false, nullptr},
-    Unit{"yuurisuubeki", 2, true, nullptr},
+    Unit{"yuurisuubeki", 2, true, yuurisuubeki::RunUnit},
     Unit{"yuurisuubeki2", 2, true, nullptr},
     Unit{"jouyoutaisuu", 1, false, nullptr},
     Unit{"sizentaisuu", 1, false, nullptr},

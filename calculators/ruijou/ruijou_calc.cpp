@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calculators/common/checks.h"
+#include "calculators/common/decimal_text.h"
 #include "calculators/common/text.h"
 #include "digits/repeated_product.h"
 
@@ -28,22 +29,7 @@ InputCheck CheckInput(std::string_view edit1, std::string_view edit2, long& expo
 
 Base Normalise(std::string_view edit1) {
   Base base;
-  std::string text(edit1);
-  // Leading zeros: one "0" stays before the point, and one comes before a
-  // leading point.
-  const std::size_t first = text.find_first_not_of('0');
-  if (text[first] != '.') {
-    text.erase(0, first);
-  } else if (first == 0) {
-    text = "0" + text;
-  } else {
-    text.erase(0, first - 1);
-  }
-  // Trailing zeros of a decimal, and the point when nothing follows it.
-  if (text.find('.') != std::string::npos) {
-    const std::size_t last = text.find_last_not_of('0');
-    text.erase(text[last] == '.' ? last : last + 1);
-  }
+  const std::string text = NormalisedDecimal(edit1);
   base.normalised = text;
   const std::size_t point = text.find('.');
   base.decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
