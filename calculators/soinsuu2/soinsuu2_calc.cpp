@@ -165,15 +165,15 @@ Factorisation ShortPath(std::string_view working, RunControl& run) {
     const std::uint64_t i = divisors.value();
     std::uint64_t q = n / i;
     if (n - i * q == 0) {
-      // Divided out as often as it goes.
+      // Divided out as often as it goes, the bound shown after each time.
       do {
         if (q == 1) return factors.Last(std::to_string(i));
         factors.Append(std::to_string(i));
         n = q;
         q = n / i;
+        bound = SquareRoot(n);
+        run.ShowStep(static_cast<std::int64_t>(bound), kBoundBox);
       } while (n - i * q == 0);
-      bound = SquareRoot(n);
-      run.ShowStep(static_cast<std::int64_t>(bound), kBoundBox);
     }
     passes.Pass();
   }
@@ -202,9 +202,9 @@ Factorisation LongPath(std::string_view working, RunControl& run) {
         n.DivideExactly(d);
         if (n.IsOne()) return factors.Last(ToDecimal(d));
         factors.Append(ToDecimal(d));
+        bound = n.Sqrt();
+        run.ShowProgress(ToDecimal(bound), kBoundBox);
       } while (n.Remainder(d) == 0);
-      bound = n.Sqrt();
-      run.ShowProgress(ToDecimal(bound), kBoundBox);
     }
     passes.Pass();
   }
