@@ -138,7 +138,7 @@ TEST(Yuurisuubeki, ExamplesOfTheWindow) {
 
 TEST(Yuurisuubeki, StopDuringTheIntegerPower) {
   RecordingRun run(5);
-  EXPECT_EQ(Compute("1200", "1600.5", run).status, Power::Status::kStopped);
+  EXPECT_EQ(Compute("1200", "1599.5", run).status, Power::Status::kStopped);
   EXPECT_EQ(run.polls, 5);
   RecordingRun fraction(1);
   EXPECT_EQ(Compute("2", "0.5", fraction).status, Power::Status::kDone);  // nothing to stop
