@@ -1,5 +1,6 @@
 #include "calculators/soinsuu2/soinsuu2_calc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -107,12 +108,15 @@ class TrialDivisors {
   Int value() const { return value_; }
 
   // Advances to the next divisor that may divide. False when an advance
-  // passed `bound` (the divisor is then the first odd number above it).
+  // passed `bound`: the divisor is then the first odd number above it, or
+  // the one after the divisor when that is already above.
   bool Next(Int bound) {
     Int next = value_ + wheel_.gaps[position_];
     position_ = position_ + 1 == wheel_.gaps.size() ? 0 : position_ + 1;
     if (next > bound) [[unlikely]] {
-      next = bound % 2 == 0 ? bound + 1 : bound + 2;
+      // The first odd number above the bound; when a factor just divided
+      // out left a bound below the divisor, the divisor's next step.
+      next = std::max<Int>(value_ + 2, bound % 2 == 0 ? bound + 1 : bound + 2);
       ShowUpTo(next);
       value_ = next;
       return false;

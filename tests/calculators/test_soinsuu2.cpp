@@ -142,6 +142,10 @@ TEST(Soinsuu2, SameFactorsAndProgressAsEveryDivisor) {
   ExpectSameAsPlain(std::to_string(1000003ULL * 1000033ULL));
   ExpectSameAsPlain("24190971078898144509952");  // 2^40 * 100003 * 220009
   ExpectSameAsPlain("9223372036854775807");       // 7^2 * 73 * 127 * 337 * 92737 * 649657
+  // A factor whose division leaves a cofactor with a root below it: the
+  // next divisor, shown when due, is the last.
+  ExpectSameAsPlain("40000399997");                // 199999 * 200003: 200001 shown
+  ExpectSameAsPlain("450540069567447494033408");   // 2^50 * 19997 * 20011: 19999 shown
   // Long path: numbers of 20 to 50 digits whose factors are all below 20000.
   for (int i = 0; i < 30; ++i) {
     Natural n(1);
