@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "calculators/Njoukon/Njoukon_calc.h"
+#include "digits/natural.h"
 #include "tests/calculators/calc_test_util.h"
 #include "tests/calculators/power_cases.h"
 
@@ -84,6 +87,56 @@ TEST(Njoukon, RootsAgainstIndependentArithmetic) {
   for (const auto& c : cases) {
     RecordingRun run;
     EXPECT_EQ(Root(c[1], std::stol(c[0]), run), c[2]) << "N=" << c[0] << " x=" << c[1];
+  }
+}
+
+// A decimal text as a whole number and its number of decimals.
+std::pair<Natural, std::size_t> Scaled(const std::string& text) {
+  std::string digits = text;
+  const std::size_t point = digits.find('.');
+  std::size_t decimals = 0;
+  if (point != std::string::npos) {
+    decimals = digits.size() - point - 1;
+    digits.erase(point, 1);
+  }
+  return {Natural::FromDecimal(digits), decimals};
+}
+
+Natural Power(const Natural& base, long n) {
+  Natural p(1);
+  for (long i = 0; i < n; ++i) p = p * base;
+  return p;
+}
+
+// Random radicands and degrees: the root shown r satisfies r^N <= x <
+// (r + one unit in its last place)^N, checked with Natural's arithmetic, and
+// it has 101 characters unless r^N = x.
+TEST(Njoukon, RootIsTheTruncatedRoot) {
+  std::mt19937_64 rng(63);
+  for (int i = 0; i < 150; ++i) {
+    const long n = 2 + static_cast<long>(rng() % 11);
+    std::string digits;
+    const std::size_t length = 1 + rng() % 20;
+    while (digits.size() < length) digits += static_cast<char>('0' + rng() % 10);
+    if (digits.find_first_not_of('0') == std::string::npos) digits.back() = '7';
+    const std::size_t point = rng() % (length + 1);
+    const std::string x = point == length ? digits : digits.substr(0, point) + "." + digits.substr(point);
+    if (IsOne(x)) continue;
+    SCOPED_TRACE("N=" + std::to_string(n) + " x=" + x);
+    RecordingRun run;
+    const std::optional<std::string> root = Root(x, n, run);
+    ASSERT_TRUE(root);
+    const auto [r, places] = Scaled(*root);
+    const auto [value, decimals] = Scaled(x);
+    // Compared at a common scale: r^N / 10^(N places) against value / 10^decimals.
+    const Natural low = Power(r, n).ShiftedUp(decimals);
+    const Natural high = Power(r + Natural(1), n).ShiftedUp(decimals);
+    const Natural radicand = value.ShiftedUp(static_cast<std::size_t>(n) * places);
+    EXPECT_LE(low, radicand);
+    if (low != radicand) {
+      EXPECT_EQ(root->size(), kShownLength);
+      EXPECT_LT(radicand, high);
+    }
   }
 }
 
