@@ -11,8 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "calculators/common/unit.h"
-
 namespace taketa {
 namespace {
 
@@ -97,17 +95,6 @@ TEST_F(PowerUnitsBatch, RefusedInputExitsTwo) {
     EXPECT_EQ(printed.out, "");
     EXPECT_EQ(printed.err, row.message + "\n");
   }
-}
-
-TEST(PowerUnits, Registered) {
-  for (const char* name : {"soinsuu2", "ruijou", "Njoukon", "yuurisuubeki"}) {
-    const Unit* unit = FindUnit(name);
-    ASSERT_NE(unit, nullptr) << name;
-    EXPECT_NE(unit->run, nullptr) << name;
-    EXPECT_TRUE(unit->stoppable) << name;
-  }
-  EXPECT_EQ(FindUnit("soinsuu2")->inputCount, 1);
-  EXPECT_EQ(FindUnit("Njoukon")->inputCount, 2);
 }
 
 }  // namespace
