@@ -8,20 +8,6 @@
 namespace taketa::soinsuu2 {
 namespace {
 
-// (high * 2^64 + low) / d with the remainder in `rem`; precondition high < d.
-inline std::uint64_t DivideWord(std::uint64_t high, std::uint64_t low, std::uint64_t d,
-                                std::uint64_t& rem) {
-#if defined(__x86_64__)
-  std::uint64_t q;
-  asm("divq %4" : "=a"(q), "=d"(rem) : "a"(low), "d"(high), "rm"(d));
-  return q;
-#else
-  const UInt128 x = (UInt128{high} << 64) | low;
-  rem = static_cast<std::uint64_t>(x % d);
-  return static_cast<std::uint64_t>(x / d);
-#endif
-}
-
 Natural ToNatural(const std::string& digits) { return Natural::FromDecimal(digits); }
 
 UInt128 ToUInt128(const Natural& n) {
@@ -84,16 +70,7 @@ void Cofactor::Normalise() {
   while (top_ > 0 && words_[top_] == 0) --top_;
 }
 
-std::uint64_t Cofactor::Remainder64(std::uint64_t d) const {
-  int i = top_;
-  std::uint64_t rem = 0;
-  if (words_[i] < d) rem = words_[i--];  // the top word needs no division
-  for (; i >= 0; --i) DivideWord(rem, words_[i], d, rem);
-  return rem;
-}
-
-UInt128 Cofactor::Remainder(UInt128 d) const {
-  if (d >> 64 == 0) [[likely]] return Remainder64(static_cast<std::uint64_t>(d));
+UInt128 Cofactor::RemainderBeyond64Bits(UInt128 d) const {
   // A divisor beyond 2^64 is never reached in practice (it takes 2^63 trial
   // divisions); it is still exact.
   Natural q, r;

@@ -111,26 +111,27 @@ class TrialDivisors {
   // passed `bound`: the divisor is then the first odd number above it, or
   // the one after the divisor when that is already above.
   bool Next(Int bound) {
-    Int next = value_ + wheel_.gaps[position_];
+    const Int next = value_ + wheel_.gaps[position_];
     position_ = position_ + 1 == wheel_.gaps.size() ? 0 : position_ + 1;
-    if (next > bound) [[unlikely]] {
-      // The first odd number above the bound; when a factor just divided
-      // out left a bound below the divisor, the divisor's next step.
-      next = std::max<Int>(value_ + 2, bound % 2 == 0 ? bound + 1 : bound + 2);
-      ShowUpTo(next);
-      value_ = next;
-      return false;
-    }
-    ShowUpTo(next);
+    if (next > bound) [[unlikely]] return PassBound(bound);
+    if (next >= nextShown_) [[unlikely]] ShowUpTo(next);
     value_ = next;
     return true;
   }
 
  private:
-  void ShowUpTo(Int divisor) {
-    while (nextShown_ <= divisor) [[unlikely]] {
+  // Kept out of the loop above, which runs millions of times.
+  [[gnu::noinline]] bool PassBound(Int bound) {
+    // The first odd number above the bound; when a factor just divided out
+    // left a bound below the divisor, the divisor's next step.
+    value_ = std::max<Int>(value_ + 2, bound % 2 == 0 ? bound + 1 : bound + 2);
+    ShowUpTo(value_);
+    return false;
+  }
+
+  [[gnu::noinline]] void ShowUpTo(Int divisor) {
+    for (; nextShown_ <= divisor; nextShown_ += shownEvery_) {
       run_.ShowProgress(ToDecimal(nextShown_), kDivisorBox);
-      nextShown_ += shownEvery_;
     }
   }
 
