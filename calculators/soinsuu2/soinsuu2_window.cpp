@@ -1,7 +1,104 @@
 #include "calculators/soinsuu2/soinsuu2_window.h"
 
-namespace taketa {
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
-Tfrm_soinsuu2::Tfrm_soinsuu2() : CalculatorWindow(QStringLiteral("frm_soinsuu2")) {}
+#include "calculators/soinsuu2/soinsuu2_calc.h"
+#include "frame/controls.h"
+#include "frame/saving.h"
+
+namespace taketa {
+namespace {
+
+// The window's run: the divisor and bound boxes appear with their first
+// value; the result box shows the factors as they are found.
+class FactorisationRun final : public RunControl {
+ public:
+  FactorisationRun(StoppableRun& run, QPlainTextEdit* divisor, QPlainTextEdit* bound,
+                   QPlainTextEdit* factors)
+      : control_(run, {divisor, bound, factors}), boxes_{divisor, bound} {}
+
+  void ShowProgress(std::string_view text, int box) override {
+    if (box < 2 && boxes_[box]->isHidden()) {
+      SetText(boxes_[box], text);
+      boxes_[box]->setVisible(true);
+    }
+    control_.ShowProgress(text, box);
+  }
+  bool StopRequested() override { return control_.StopRequested(); }
+
+ private:
+  WindowRunControl control_;
+  QPlainTextEdit* boxes_[2];
+};
+
+}  // namespace
+
+Tfrm_soinsuu2::Tfrm_soinsuu2()
+    : CalculatorWindow(QStringLiteral("frm_soinsuu2")),
+      Label1(AddLabel("Label1", QStringLiteral("2 以上 50桁以内の自然数を素因数に分解します。"), 35, 24)),
+      Label2(AddLabel("Label2", QStringLiteral("素因数分解したい自然数＝"), 35, 64)),
+      Edit1(AddEdit("Edit1", 235, 60, 430, 24)),
+      Button1(AddButton("Button1", QStringLiteral("計算開始"), 690, 58, 81, 28)),
+      Button2(AddButton("Button2", QStringLiteral("終了"), 790, 58, 81, 28)),
+      Memo2(AddMemo("Memo2", 35, 100, 250, 24, {.readOnly = true, .tabStop = false})),
+      Memo3(AddMemo("Memo3", 300, 100, 160, 24, {.tabStop = false})),
+      Memo4(AddMemo("Memo4", 475, 100, 260, 24, {.tabStop = false})),
+      Label3(AddLabel("Label3", QStringLiteral("素因数分解結果"), 35, 140)),
+      Memo1(AddMemo("Memo1", 35, 164, 958, 320, {.verticalScrollBar = true})),
+      run_(Button1, Button2) {
+  Memo2->setPlainText(QStringLiteral(" 計算中です。お待ちください。"));
+  Memo2->setVisible(false);
+  Memo3->setVisible(false);
+  Memo4->setVisible(false);
+  connect(Button1, &QPushButton::clicked, this, &Tfrm_soinsuu2::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &Tfrm_soinsuu2::Button2Click);
+  connect(Edit1, &QLineEdit::textChanged, this, &Tfrm_soinsuu2::Edit1Change);
+}
+
+void Tfrm_soinsuu2::FormShow() {
+  Memo1->clear();
+  Memo2->setVisible(false);
+  Memo3->setVisible(false);
+  Memo4->setVisible(false);
+  Edit1->setFocus();
+  Edit1->clear();
+}
+
+void Tfrm_soinsuu2::Edit1Change() {
+  Memo1->clear();
+  Memo3->setVisible(false);
+  Memo4->setVisible(false);
+}
+
+void Tfrm_soinsuu2::Button1Click() {
+  if (run_.StopOrBegin()) return;
+  Memo1->clear();
+  LetEventsRun();
+  std::string working;
+  if (InputCheck error = soinsuu2::CheckInput(BoxText(Edit1), working)) {
+    run_.Refuse(this, *error, {Edit1});
+    return;
+  }
+  Memo2->setVisible(true);
+  run_.EnterRunning();
+  Memo1->clear();
+  soinsuu2::Factorisation result;
+  {
+    FactorisationRun control(run_, Memo3, Memo4, Memo1);
+    result = soinsuu2::Factorise(working, control);
+  }
+  const bool finished = result.finished && run_.busy();
+  if (finished) SetText(Memo1, result.memo1);
+  Memo2->setVisible(false);
+  run_.LeaveRunning();
+  if (!finished) return;  // the result box keeps the factors found so far
+  OfferToSave(this, [&] {
+    return ResultFile{soinsuu2::SaveTitle(BoxText(Edit1)), {result.result}};
+  });
+  Edit1->setFocus();
+}
 
 }  // namespace taketa

@@ -1,7 +1,13 @@
-// The window of unit soinsuu2.
+// The prime factorisation window.
 #pragma once
 
 #include "frame/calculator_window.h"
+#include "frame/run_protocol.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace taketa {
 
@@ -10,6 +16,30 @@ class Tfrm_soinsuu2 : public CalculatorWindow {
 
  public:
   Tfrm_soinsuu2();
+
+  QLabel* Label1;
+  QLabel* Label2;
+  QLineEdit* Edit1;
+  QPushButton* Button1;   // start / stop
+  QPushButton* Button2;   // exit
+  QPlainTextEdit* Memo2;  // wait notice
+  QPlainTextEdit* Memo3;  // progress: the trial divisor
+  QPlainTextEdit* Memo4;  // progress: the square-root bound
+  QLabel* Label3;
+  QPlainTextEdit* Memo1;  // the factorisation as it grows
+
+  bool busy() const { return run_.busy(); }
+
+  void Button1Click();
+  void Button2Click() { close(); }
+  void Edit1Change();
+
+ protected:
+  void FormShow() override;
+  void FormClose() override { run_.Stop(); }
+
+ private:
+  StoppableRun run_;
 };
 
 }  // namespace taketa

@@ -1,7 +1,97 @@
 #include "calculators/yuurisuubeki/yuurisuubeki_window.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "calculators/yuurisuubeki/yuurisuubeki_calc.h"
+#include "frame/controls.h"
+#include "frame/saving.h"
+
 namespace taketa {
 
-Tfrm_yuurisuubeki::Tfrm_yuurisuubeki() : CalculatorWindow(QStringLiteral("frm_yuurisuubeki")) {}
+Tfrm_yuurisuubeki::Tfrm_yuurisuubeki()
+    : CalculatorWindow(QStringLiteral("frm_yuurisuubeki")),
+      Label1(AddLabel("Label1", QStringLiteral("Ａ の Ｂ乗 の値を 12桁まで求めます。"), 35, 24)),
+      Label2(AddLabel("Label2", QStringLiteral("底 Ａ (0.001以上 1200以下の整数または小数)＝"), 35, 64)),
+      Edit1(AddEdit("Edit1", 420, 60, 130, 24)),
+      Label3(AddLabel("Label3", QStringLiteral("指数 Ｂ (-1600以上 1600以下の整数または小数)＝"), 35, 100)),
+      Edit2(AddEdit("Edit2", 420, 96, 130, 24)),
+      Button1(AddButton("Button1", QStringLiteral("計算開始"), 575, 94, 81, 28)),
+      Button2(AddButton("Button2", QStringLiteral("終了"), 675, 94, 81, 28)),
+      Memo1(AddMemo("Memo1", 775, 96, 130, 24, {.tabStop = false})),
+      Label4(AddLabel("Label4", QStringLiteral("Ａ の Ｂ乗＝"), 35, 148)),
+      Memo2(AddMemo("Memo2", 140, 144, 300, 24)),
+      Label5(AddLabel("Label5",
+                      QStringLiteral("計算結果の中に E が含まれているとき、例えば、"
+                                     "3.12345678901E275 のようなとき、"),
+                      35, 192)),
+      Label6(AddLabel("Label6", QStringLiteral("その意味は 3.12345678901×(10の275乗) ということです。"),
+                      35, 216)),
+      run_(Button1, Button2) {
+  Memo1->setPlainText(QStringLiteral(" 計算中です。"));
+  Memo1->setVisible(false);
+  Label5->setVisible(false);
+  Label6->setVisible(false);
+  connect(Button1, &QPushButton::clicked, this, &Tfrm_yuurisuubeki::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &Tfrm_yuurisuubeki::Button2Click);
+  connect(Edit1, &QLineEdit::textChanged, this, &Tfrm_yuurisuubeki::Edit1Change);
+  connect(Edit2, &QLineEdit::textChanged, this, &Tfrm_yuurisuubeki::Edit2Change);
+}
+
+void Tfrm_yuurisuubeki::FormShow() {
+  Edit1->setFocus();
+  Edit1->clear();
+  Edit2->clear();
+  Label5->setVisible(false);
+  Label6->setVisible(false);
+  Memo1->setVisible(false);
+}
+
+void Tfrm_yuurisuubeki::Edit1Change() { Memo2->clear(); }
+
+void Tfrm_yuurisuubeki::Button1Click() {
+  if (run_.StopOrBegin()) return;
+  Memo2->clear();
+  LetEventsRun();
+  const std::string a = BoxText(Edit1), b = BoxText(Edit2);
+  if (InputCheck error = yuurisuubeki::CheckInput(a, b)) {
+    run_.Refuse(this, *error, {Edit1, Edit2});
+    return;
+  }
+  std::string result;
+  if (std::optional<std::string> shortcut = yuurisuubeki::Shortcut(a, b)) {
+    result = std::move(*shortcut);
+  } else {
+    if (yuurisuubeki::HasIntegerPart(b)) {
+      Memo1->setVisible(true);
+      run_.EnterRunning();
+      LetEventsRun();
+    }
+    yuurisuubeki::Power power;
+    {
+      WindowRunControl control(run_, {});
+      power = yuurisuubeki::Compute(a, b, control);
+    }
+    Memo1->setVisible(false);
+    if (power.status != yuurisuubeki::Power::Status::kDone || !run_.busy()) {
+      if (power.status == yuurisuubeki::Power::Status::kZero) {
+        run_.Refuse(this, {power.text, 1, {}}, {Edit1, Edit2});
+      }
+      run_.LeaveRunning();
+      return;
+    }
+    Label5->setVisible(true);
+    Label6->setVisible(true);
+    result = std::move(power.text);
+  }
+  SetText(Memo2, result);
+  run_.LeaveRunning();
+  OfferToSave(this, [&] {
+    return ResultFile{yuurisuubeki::SaveTitle(BoxText(Edit1), BoxText(Edit2)), {result}};
+  });
+  Edit2->setFocus();
+}
 
 }  // namespace taketa

@@ -1,0 +1,208 @@
+#include "calculators/Njoukon/Njoukon_calc.h"
+
+#include "calculators/common/checks.h"
+#include "calculators/common/text.h"
+#include "digits/repeated_product.h"
+
+namespace taketa::Njoukon {
+namespace {
+
+// A decimal value as its digits without the point and the number of them
+// after the point.
+struct Scaled {
+  std::string digits;
+  std::size_t decimals = 0;
+};
+
+Scaled ToScaled(std::string_view text) {
+  Scaled value{std::string(text), 0};
+  const std::size_t point = value.digits.find('.');
+  if (point != std::string::npos) {
+    value.decimals = value.digits.size() - point - 1;
+    value.digits.erase(point, 1);
+  }
+  return value;
+}
+
+// a / 10^aScale compared with b / 10^bScale, exactly: -1, 0 or 1.
+int Compare(std::string_view a, std::size_t aScale, std::string_view b, std::size_t bScale) {
+  a = StripLeadingZeros(a);
+  b = StripLeadingZeros(b);
+  if (a.empty() || b.empty()) return a.empty() == b.empty() ? 0 : a.empty() ? -1 : 1;
+  // Both scaled to the larger number of decimals.
+  const std::size_t aLength = a.size() + bScale, bLength = b.size() + aScale;
+  if (aLength != bLength) return aLength < bLength ? -1 : 1;
+  const std::size_t common = std::min(a.size(), b.size());
+  if (const int c = a.substr(0, common).compare(b.substr(0, common)); c != 0) return c < 0 ? -1 : 1;
+  // The longer one continues with digits, the shorter one with zeros.
+  const auto anyDigit = [](std::string_view rest) {
+    return rest.find_first_not_of('0') != std::string_view::npos;
+  };
+  if (anyDigit(a.substr(common))) return 1;
+  if (anyDigit(b.substr(common))) return -1;
+  return 0;
+}
+
+// Adds `amount` (1..9) to the digit at `index` with carries; a carry out of
+// the first digit puts a new digit in front.
+std::string AddAt(std::string digits, std::size_t index, int amount) {
+  int carry = amount;
+  for (std::size_t i = index + 1; i-- > 0 && carry != 0;) {
+    const int v = digits[i] - '0' + carry;
+    digits[i] = static_cast<char>('0' + v % 10);
+    carry = v / 10;
+  }
+  if (carry != 0) digits.insert(digits.begin(), static_cast<char>('0' + carry));
+  return digits;
+}
+
+// Subtracts `amount` (1..9) from the digit at `index` with borrows.
+// Precondition: the result is not negative. Leading zeros stay.
+std::string SubtractAt(std::string digits, std::size_t index, int amount) {
+  int borrow = amount;
+  for (std::size_t i = index + 1; i-- > 0 && borrow != 0;) {
+    int v = digits[i] - '0' - borrow;
+    borrow = v < 0 ? 1 : 0;
+    if (v < 0) v += 10;
+    digits[i] = static_cast<char>('0' + v);
+  }
+  return digits;
+}
+
+std::string WithoutLeadingZeros(const std::string& digits) {
+  const std::string_view rest = StripLeadingZeros(digits);
+  return rest.empty() ? "0" : std::string(rest);
+}
+
+// The next candidate of a root above 1 that has no point yet: the last digit
+// that is not 0 (position k) is stepped up, or the search steps back to the
+// next lower digit place, or moves on to the first decimal.
+std::string StepInteger(const std::string& c, bool below) {
+  const std::size_t length = c.size();
+  const std::size_t k = c.find_last_not_of('0');
+  if (below) {
+    if (k == 0 || c[k] != '9') return AddAt(c, k, 1);
+    if (k == length - 1) return c + ".1";  // 29 -> 29.1
+    return AddAt(c, k + 1, 1);             // 290 -> 291
+  }
+  if (c == "10") return "9.1";
+  if (k == length - 1) return WithoutLeadingZeros(SubtractAt(c, k, 1)) + ".1";  // 3 -> 2.1
+  if (k == 0 && c[0] == '1') return WithoutLeadingZeros(SubtractAt(c, k + 2, 9));  // 100 -> 91
+  return WithoutLeadingZeros(SubtractAt(c, k + 1, 9));  // 30 -> 21, 200 -> 110
+}
+
+// The next candidate of a root above 1 once it has a point: one unit up in
+// the last place, or one unit down and a new digit 1.
+std::string StepDecimal(const std::string& c, bool below) {
+  std::size_t integerDigits = c.find('.');
+  std::string digits = c;
+  digits.erase(integerDigits, 1);
+  if (below) {
+    const std::size_t before = digits.size();
+    digits = AddAt(digits, digits.size() - 1, 1);
+    integerDigits += digits.size() - before;  // 9.9 -> 10.0
+    return digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
+  }
+  digits = SubtractAt(digits, digits.size() - 1, 1);
+  if (digits[0] == '0' && integerDigits > 1) {  // 10.0 -> 9.9
+    digits.erase(0, 1);
+    --integerDigits;
+  }
+  return digits.substr(0, integerDigits) + "." + digits.substr(integerDigits) + "1";
+}
+
+// The next candidate of a root below 1 ("0." and digits): a new digit 9, or
+// one unit down in the last place (0.1 -> 0.09).
+std::string StepFraction(const std::string& c, bool below) {
+  if (below) return c + "9";
+  std::string digits = c;
+  digits.erase(1, 1);
+  digits = SubtractAt(digits, digits.size() - 1, 1);
+  if (digits.find_first_not_of('0') == std::string::npos) {
+    return "0." + std::string(digits.size() - 1, '0') + "9";
+  }
+  return "0." + digits.substr(1);
+}
+
+}  // namespace
+
+InputCheck CheckDegree(std::string_view edit1, long& degree) {
+  return CheckNaturalNumber(edit1, 3, 2, 300, kDegreeMessage, kDegreeLengthMessage, 0, degree);
+}
+
+InputCheck CheckRadicand(std::string_view edit2) {
+  const InputError refused{std::string(kRadicandMessage), 1, {}};
+  if (edit2.empty()) return refused;
+  const std::size_t point = edit2.find('.');
+  const std::size_t length = Cp932Length(edit2);
+  if (point == std::string_view::npos) {
+    if (length > 20) return refused;
+  } else if (length > (point == 0 ? 20u : 21u)) {
+    return InputError{std::string(kRadicandPointMessage), 1, {}};
+  }
+  const Scaled x = ToScaled(edit2);  // a second point stays and fails here
+  if (!AllDigits(x.digits)) return refused;
+  if (StripLeadingZeros(x.digits).empty()) return refused;  // no digit, or 0
+  return std::nullopt;
+}
+
+bool IsOne(std::string_view edit2) {
+  const Scaled x = ToScaled(edit2);
+  return Compare(x.digits, x.decimals, "1", 0) == 0;
+}
+
+std::string StageTwoPrompt(std::string_view edit1) {
+  return "20桁以内の正の数(整数または小数)を入力してください。その数の " + std::string(edit1) +
+         "乗根を100桁まで求めます。";
+}
+
+std::string ResultCaption(long degree) { return "求める " + std::to_string(degree) + "乗根"; }
+
+std::optional<std::string> Root(std::string_view edit2, long degree, RunControl& run) {
+  const Scaled x = ToScaled(edit2);
+  const bool aboveOne = Compare(x.digits, x.decimals, "1", 0) > 0;
+  const auto n = static_cast<std::size_t>(degree);
+  std::string candidate = aboveOne ? "2" : "0.9";
+  RepeatedProduct power;
+  while (candidate.size() <= kShownLength) {
+    run.ShowStep(static_cast<std::int64_t>(candidate.size()), kLengthBox);
+    const Scaled c = ToScaled(candidate);
+    power.Reset(c.digits, c.digits, c.digits.size() * n);
+    for (std::size_t i = 2; i <= n; ++i) {
+      power.Multiply();
+      run.ShowStep(static_cast<std::int64_t>(i), kPowerBox);
+    }
+    // The power and the radicand compared as values, exactly.
+    const int order = Compare(power.ToDecimal(), c.decimals * n, x.digits, x.decimals);
+    if (order == 0) return candidate;
+    const bool below = order < 0;
+    if (!aboveOne) {
+      candidate = StepFraction(candidate, below);
+    } else if (candidate.find('.') == std::string::npos) {
+      candidate = StepInteger(candidate, below);
+    } else {
+      candidate = StepDecimal(candidate, below);
+    }
+    if (run.StopRequested()) return std::nullopt;
+  }
+  return candidate.substr(0, kShownLength);
+}
+
+std::string SaveTitle(std::string_view edit1, std::string_view edit2) {
+  return std::string(edit2) + " の" + std::string(edit1) + "乗根";
+}
+
+UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
+  long degree = 0;
+  if (InputCheck error = CheckDegree(inputs[0], degree)) return UnitOutcome::Refused(*error);
+  if (InputCheck error = CheckRadicand(inputs[1])) return UnitOutcome::Refused(*error);
+  if (IsOne(inputs[1])) {
+    // Shown at once, without a save offer.
+    return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0], inputs[1]), {"1"}}, false};
+  }
+  std::optional<std::string> root = Root(inputs[1], degree, run);
+  if (!root) return UnitOutcome::Stopped();
+  return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0], inputs[1]), {std::move(*root)}}, true};
+}
+
+}  // namespace taketa::Njoukon

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calculators/yuurisuubeki/yuurisuubeki_calc.h"
+#include "tests/calculators/calc_test_util.h"
+#include "tests/calculators/power_cases.h"
+
+namespace taketa::yuurisuubeki {
+namespace {
+
+using testing::RecordingRun;
+
+TEST(Yuurisuubeki, InputChecks) {
+  struct Row {
+    std::string a, b;
+    std::string_view message;  // empty when accepted
+    int box;
+  } rows[] = {
+      {"", "2", kBaseMessage, 0},
+      {"1234567890123", "2", kBaseMessage, 0},
+      {"1.23456789012", "2", {}, 0},  // 13 characters with the point
+      {"12.34567890123", "2", kBasePointMessage, 0},
+      {"1.2.3", "2", kBasePointMessage, 0},
+      {"1a", "2", kBasePointMessage, 0},
+      {"-2", "2", kBasePointMessage, 0},
+      {".", "2", kBaseRangeMessage, 0},
+      {"0.0009", "2", kBaseRangeMessage, 0},
+      {"0.001", "2", {}, 0},
+      {"1200", "2", {}, 0},
+      {"1200.5", "2", kBaseRangeMessage, 0},
+      {"1200.0000001", "2", kBaseRangeMessage, 0},
+      {"2", "", kExponentMessage, 1},
+      {"2", "-", kExponentMessage, 1},
+      {"2", ".", kExponentMessage, 1},
+      {"2", "-.", kExponentMessage, 1},
+      {"2", "-123456789012", kExponentRangeMessage, 1},  // long enough, out of range
+      {"2", "1234567890123", kExponentMessage, 1},
+      {"2", "-1.23456789012", {}, 0},
+      {"2", "12.34567890123", kExponentPointMessage, 1},
+      {"2", "--5", kExponentRangeMessage, 1},
+      {"2", "1.2.3", kExponentRangeMessage, 1},
+      {"2", "1600.1", kExponentRangeMessage, 1},
+      {"2", "-1600.0001", kExponentRangeMessage, 1},
+      {"2", "-1600", {}, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.a + " / " + row.b);
+    const InputCheck error = CheckInput(row.a, row.b);
+    if (row.message.empty()) {
+      EXPECT_EQ(error, std::nullopt);
+    } else {
+      ASSERT_TRUE(error);
+      EXPECT_EQ(error->message, row.message);
+      EXPECT_EQ(error->box, row.box);
+    }
+  }
+}
+
+TEST(Yuurisuubeki, Shortcuts) {
+  EXPECT_EQ(Shortcut("1.0", "123.4"), "1");
+  EXPECT_EQ(Shortcut("007", "1"), "007");
+  EXPECT_EQ(Shortcut("007", "1.00"), "007");
+  EXPECT_EQ(Shortcut("2", "-0"), "1");
+  EXPECT_EQ(Shortcut("2", "0.0"), "1");
+  EXPECT_EQ(Shortcut("2", "-1"), std::nullopt);
+  EXPECT_EQ(Shortcut("2", "0.5"), std::nullopt);
+  EXPECT_TRUE(HasIntegerPart("-2.5"));
+  EXPECT_FALSE(HasIntegerPart("-0.5"));
+  EXPECT_FALSE(HasIntegerPart(".5"));
+}
+
+// The run-time library's general form and the cut to 12 digits.
+TEST(Yuurisuubeki, TextRules) {
+  EXPECT_EQ(GeneralText(std::sqrt(2.0L)), "1.4142135623731");
+  EXPECT_EQ(GeneralText(1024), "1024");
+  EXPECT_EQ(GeneralText(0.5L), "0.5");
+  EXPECT_EQ(GeneralText(1e15L), "1E15");
+  EXPECT_EQ(GeneralText(1e14L), "100000000000000");
+  EXPECT_EQ(GeneralText(0.00001L), "0.00001");
+  EXPECT_EQ(GeneralText(0.000001L), "1E-6");
+  EXPECT_EQ(GeneralText(1.5e-7L), "1.5E-7");
+  struct Row {
+    const char* general;
+    const char* result;
+  } rows[] = {
+      {"1.4142135623731", "1.41421356237E0"},       // 14 digits with a point
+      {"123456.789012345", "1.23456789012E5"},
+      {"1.23456789012345E4926", "1.23456789012E4926"},  // mantissa cut
+      {"1.5E-7", "1.5E-7"},
+      {"1E4800", "1E4800"},
+      {"0.00123456789012345", "0.001234567890"},     // first 14 characters
+      {"123456789012345", "1.23456789012E14"},       // an integer of 15 digits
+      {"123456789012", "123456789012"},
+      {"1234567.89012", "1234567.89012"},
+      {"0.707106781186548", "0.707106781186"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(ResultText(row.general), row.result) << row.general;
+}
+
+// Against mpmath: the exact text where the float's error cannot show in it,
+// and in every case the value to within the 12 digits shown.
+TEST(Yuurisuubeki, PowersAgainstIndependentArithmetic) {
+  const auto cases = testing::ReadCases("yuurisuubeki-cases.txt");
+  ASSERT_GE(cases.size(), 40u);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c[0] + " ^ " + c[1]);
+    ASSERT_FALSE(CheckInput(c[0], c[1]));
+    RecordingRun run;
+    const Power power = Compute(c[0], c[1], run);
+    ASSERT_EQ(power.status, Power::Status::kDone);
+    if (c[3] != "-") {
+      EXPECT_EQ(power.text, c[3]);
+    }
+    // Twelve significant digits, or twelve decimals below 1 (the first 14
+    // characters).
+    const long double shown = std::strtold(power.text.c_str(), nullptr);
+    const long double exact = std::strtold(c[2].c_str(), nullptr);
+    const long double unit = exact < 1 ? 1e-12L : exact * 1e-11L;
+    EXPECT_LE(std::fabs(shown - exact), 1.1L * unit) << power.text << " vs " << c[2];
+  }
+}
+
+TEST(Yuurisuubeki, ExamplesOfTheWindow) {
+  const struct {
+    const char *a, *b, *result;
+  } rows[] = {{"2", "0.5", "1.41421356237E0"}, {"2", "10", "1024"}, {"2", "-1", "0.5"},
+              {"0.001", "-1600", "1E4800"}};
+  for (const auto& row : rows) {
+    RecordingRun run;
+    EXPECT_EQ(Compute(row.a, row.b, run).text, row.result) << row.a << " ^ " << row.b;
+  }
+  RecordingRun run;
+  const Power big = Compute("1200", "1600", run);
+  EXPECT_EQ(big.text, "4.89771687707E4926");
+  EXPECT_EQ(run.polls, 1600);  // one poll per multiplication
+}
+
+TEST(Yuurisuubeki, StopDuringTheIntegerPower) {
+  RecordingRun run(5);
+  EXPECT_EQ(Compute("1200", "1599.5", run).status, Power::Status::kStopped);
+  EXPECT_EQ(run.polls, 5);
+  RecordingRun fraction(1);
+  EXPECT_EQ(Compute("2", "0.5", fraction).status, Power::Status::kDone);  // nothing to stop
+  EXPECT_EQ(fraction.polls, 0);
+}
+
+TEST(Yuurisuubeki, BatchUnit) {
+  UnstoppableRun run;
+  const std::vector<std::string> inputs = {"2", "0.5"};
+  EXPECT_EQ(RunUnit(inputs, run).file, (ResultFile{"2の0.5乗", {"1.41421356237E0"}}));
+  const std::vector<std::string> shortcut = {"007", "1"};
+  EXPECT_EQ(RunUnit(shortcut, run).file, (ResultFile{"007の1乗", {"007"}}));
+  const std::vector<std::string> bad = {"2", "1600.1"};
+  EXPECT_EQ(RunUnit(bad, run).error, (InputError{std::string(kExponentRangeMessage), 1, {}}));
+}
+
+}  // namespace
+}  // namespace taketa::yuurisuubeki

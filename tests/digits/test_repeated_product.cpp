@@ -1,0 +1,80 @@
+// The running product against Natural's general product, step by step, on
+// factors of every length it takes, and on the largest limbs and factors.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "digits/natural.h"
+#include "digits/repeated_product.h"
+
+namespace taketa {
+namespace {
+
+std::string RandomDigits(std::mt19937_64& rng, std::size_t count) {
+  std::string text(count, '0');
+  for (char& c : text) c = static_cast<char>('0' + rng() % 10);
+  return text;
+}
+
+// Steps `steps` multiplications and compares every product.
+void CheckSteps(const std::string& factor, const std::string& start, int steps) {
+  RepeatedProduct product(factor, start);
+  Natural expected = Natural::FromDecimal(start);
+  const Natural f = Natural::FromDecimal(factor);
+  ASSERT_EQ(product.ToDecimal(), expected.ToDecimal());
+  for (int i = 1; i <= steps; ++i) {
+    product.Multiply();
+    expected = expected * f;
+    ASSERT_EQ(product.ToDecimal(), expected.ToDecimal())
+        << "factor " << factor << " start " << start << " step " << i;
+  }
+}
+
+TEST(RepeatedProduct, EveryFactorLengthAgainstNatural) {
+  std::mt19937_64 rng(6);
+  for (std::size_t length = 1; length <= RepeatedProduct::kMaxFactorDigits; ++length) {
+    CheckSteps(RandomDigits(rng, length), RandomDigits(rng, 1 + rng() % 40), 25);
+  }
+}
+
+TEST(RepeatedProduct, LargestLimbsAndCarriesThroughZeros) {
+  const std::string nines(RepeatedProduct::kMaxFactorDigits, '9');
+  CheckSteps(nines, nines, 60);
+  CheckSteps(nines, "1", 60);
+  CheckSteps("9999999", "9999999", 200);
+  CheckSteps("1" + std::string(104, '0'), "1", 30);     // the product is a power of ten
+  CheckSteps("5", "2", 100);                            // long runs of zeros below the top
+  CheckSteps("0000099", "0000000000999", 40);           // leading zeros are no digits
+  CheckSteps("1", "123456789", 3);
+  CheckSteps("10000001", "99999990000001", 80);
+}
+
+TEST(RepeatedProduct, ResetStartsOverWithLongerAndShorterFactors) {
+  std::mt19937_64 rng(7);
+  RepeatedProduct product;
+  for (int round = 0; round < 40; ++round) {
+    const std::string factor = RandomDigits(rng, 1 + rng() % 105);
+    const std::string start = RandomDigits(rng, 1 + rng() % 105);
+    product.Reset(factor, start);
+    Natural expected = Natural::FromDecimal(start);
+    const int steps = 1 + static_cast<int>(rng() % 60);
+    for (int i = 0; i < steps; ++i) {
+      product.Multiply();
+      expected = expected * Natural::FromDecimal(factor);
+    }
+    ASSERT_EQ(product.ToDecimal(), expected.ToDecimal()) << "round " << round;
+  }
+}
+
+TEST(RepeatedProduct, ZeroAndKnownPowers) {
+  RepeatedProduct zero("0", "5");
+  zero.Multiply();
+  EXPECT_EQ(zero.ToDecimal(), "0");
+  RepeatedProduct two("2", "1");
+  for (int i = 0; i < 100; ++i) two.Multiply();
+  EXPECT_EQ(two.ToDecimal(), "1267650600228229401496703205376");  // 2^100
+}
+
+}  // namespace
+}  // namespace taketa
