@@ -67,6 +67,14 @@ class StoppableRun {
   // is hidden.
   void EnterRunning();
 
+  // Runs `compute(RunControl&)`, which returns an optional result, with the
+  // start button reading "計算中止", the exit button hidden and the step
+  // counters going to `progressBoxes`. The result when the run finished,
+  // nullopt when it was stopped; the buttons stay as they are until
+  // LeaveRunning, so that the result can be shown first.
+  template <class Compute>
+  auto Run(std::vector<QPlainTextEdit*> progressBoxes, Compute&& compute);
+
   // After the calculation: the start button reads "計算開始" again, the exit
   // button is shown and the flag is cleared. True when the run finished,
   // false when it was stopped.
@@ -101,5 +109,15 @@ class WindowRunControl final : public RunControl {
   std::vector<bool> changed_;
   QElapsedTimer sinceEvents_;
 };
+
+template <class Compute>
+auto StoppableRun::Run(std::vector<QPlainTextEdit*> progressBoxes, Compute&& compute) {
+  EnterRunning();
+  WindowRunControl control(*this, std::move(progressBoxes));
+  auto result = compute(static_cast<RunControl&>(control));
+  control.Flush();
+  if (!busy_) result.reset();
+  return result;
+}
 
 }  // namespace taketa

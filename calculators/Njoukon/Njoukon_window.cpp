@@ -126,13 +126,9 @@ void Tfrm_Njoukon::Button3Click() {
   Memo2->clear();
   Memo3->clear();
   LetEventsRun();
-  run_.EnterRunning();
-  std::optional<std::string> root;
-  {
-    WindowRunControl control(run_, {Memo2, Memo3});
-    root = Njoukon::Root(radicand, degree, control);
-  }
-  const bool finished = root && run_.busy();
+  const std::optional<std::string> root = run_.Run(
+      {Memo2, Memo3}, [&](RunControl& control) { return Njoukon::Root(radicand, degree, control); });
+  const bool finished = root.has_value();
   if (finished) {
     Memo1->setVisible(false);
     Label5->setText(ToQString(Njoukon::ResultCaption(degree)));

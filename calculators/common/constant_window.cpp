@@ -50,16 +50,11 @@ void ConstantWindow::Button1Click() {
   }
   Memo1->clear();
   Memo2->setVisible(true);
-  run_.EnterRunning();
-  std::optional<std::string> result;
-  {
-    WindowRunControl control(run_, {Memo2});
-    result = design_.compute(digits, control);
-  }
-  const bool finished = result && run_.busy();
-  if (finished) SetText(Memo1, *result);
+  const std::optional<std::string> result =
+      run_.Run({Memo2}, [&](RunControl& control) { return design_.compute(digits, control); });
+  if (result) SetText(Memo1, *result);
   run_.LeaveRunning();
-  if (!finished) return;
+  if (!result) return;
   OfferToSave(this, [&] { return ResultFile{design_.saveTitle(BoxText(Edit1)), {*result}}; });
   Edit1->setFocus();
 }

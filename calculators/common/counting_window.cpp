@@ -79,16 +79,11 @@ void CountingWindow::Button1Click() {
   }
   RichEdit1->clear();
   Memo2->setVisible(true);
-  run_.EnterRunning();
-  std::optional<std::string> result;
-  {
-    WindowRunControl control(run_, {Memo2});
-    result = design_.compute(n, r, control);
-  }
-  const bool finished = result && run_.busy();
-  if (finished) SetText(RichEdit1, *result);
+  const std::optional<std::string> result =
+      run_.Run({Memo2}, [&](RunControl& control) { return design_.compute(n, r, control); });
+  if (result) SetText(RichEdit1, *result);
   run_.LeaveRunning();
-  if (!finished) return;
+  if (!result) return;
   OfferToSave(this, [&] {
     return ResultFile{design_.saveTitle(BoxText(Edit1), BoxText(Edit2)), {*result}};
   });

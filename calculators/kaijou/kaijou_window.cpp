@@ -52,16 +52,11 @@ void Tfrm_kaijou::Button1Click() {
   }
   RichEdit1->clear();
   Memo2->setVisible(true);
-  run_.EnterRunning();
-  std::optional<std::string> result;
-  {
-    WindowRunControl control(run_, {Memo2});
-    result = kaijou::Compute(n, control);
-  }
-  const bool finished = result && run_.busy();
-  if (finished) SetText(RichEdit1, *result);
+  const std::optional<std::string> result =
+      run_.Run({Memo2}, [&](RunControl& control) { return kaijou::Compute(n, control); });
+  if (result) SetText(RichEdit1, *result);
   run_.LeaveRunning();
-  if (!finished) return;
+  if (!result) return;
   OfferToSave(this, [&] { return ResultFile{kaijou::SaveTitle(BoxText(Edit1)), {*result}}; });
   Edit1->setFocus();
 }

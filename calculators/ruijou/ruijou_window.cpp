@@ -76,13 +76,10 @@ void Tfrm_ruijou::Button1Click() {
     run_.Refuse(this, *error, {Edit1, Edit2});
     return;
   }
-  run_.EnterRunning();
-  std::optional<ruijou::Power> power;
-  {
-    WindowRunControl control(run_, {Memo1});
-    power = ruijou::Compute(BoxText(Edit1), exponent, control);
-  }
-  const bool finished = power && run_.busy();
+  const std::optional<ruijou::Power> power = run_.Run({Memo1}, [&](RunControl& control) {
+    return ruijou::Compute(BoxText(Edit1), exponent, control);
+  });
+  const bool finished = power.has_value();
   if (finished) {
     Memo2->setVisible(true);
     Label4->setVisible(true);
