@@ -1,4 +1,5 @@
 #include "calculators/common/decimal_bounds.h"
+#include "calculators/common/text.h"
 
 #include <cassert>
 #include <initializer_list>
@@ -8,14 +9,6 @@ namespace taketa {
 namespace {
 
 const Natural kOne(1);
-
-// The parts one after another (appended, which keeps GCC 12's string
-// warnings quiet).
-std::string Concat(std::initializer_list<std::string_view> parts) {
-  std::string text;
-  for (std::string_view part : parts) text.append(part);
-  return text;
-}
 
 // The smallest number the value stays below: lo itself for an exact value
 // (it is reached, but no bound is built from it as a strict one), else hi + 1.

@@ -12,14 +12,6 @@ namespace {
 
 const Natural kOne(1);
 
-// The parts one after another (appended, which keeps GCC 12's string
-// warnings quiet).
-std::string Concat(std::initializer_list<std::string_view> parts) {
-  std::string text;
-  for (std::string_view part : parts) text.append(part);
-  return text;
-}
-
 constexpr int kGuardDecimals = 20;  // decimals kept beyond the precision
 // Above this precision ln 10 no longer fits the divisor of DivideDecimalText
 // (201 digits): the quotients are taken on Natural directly.

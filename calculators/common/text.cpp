@@ -82,6 +82,15 @@ std::size_t Cp932Length(std::string_view utf8) {
   return IsAscii(utf8) ? utf8.size() : ToCp932(utf8).size();
 }
 
+std::string Concat(std::initializer_list<std::string_view> parts) {
+  std::size_t size = 0;
+  for (std::string_view part : parts) size += part.size();
+  std::string text;
+  text.reserve(size);
+  for (std::string_view part : parts) text.append(part);
+  return text;
+}
+
 std::string_view StripLeadingZeros(std::string_view text) {
   const std::size_t first = text.find_first_not_of('0');
   return first == std::string_view::npos ? std::string_view() : text.substr(first);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,9 @@ std::string ToCp932(std::string_view utf8);
 // full-width character counts 2, a line break (CR LF) 2, a character the code
 // page cannot hold 1.
 std::size_t Cp932Length(std::string_view utf8);
+
+// The parts one after another.
+std::string Concat(std::initializer_list<std::string_view> parts);
 
 // The text without its leading '0' characters.
 std::string_view StripLeadingZeros(std::string_view text);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "digits/packed.h"
+#include "calculators/common/text.h"
 
 namespace taketa::yuurisuubeki2 {
 namespace {
@@ -145,14 +146,6 @@ std::optional<DecimalBounds> FractionPowerByLogarithm(const PowerInput& input, i
 }
 
 // ----- texts -----------------------------------------------------------------
-
-// The parts one after another (appended, which keeps GCC 12's string
-// warnings quiet).
-std::string Concat(std::initializer_list<std::string_view> parts) {
-  std::string text;
-  for (std::string_view part : parts) text.append(part);
-  return text;
-}
 
 std::string ExponentText(long e) {
   return Concat({e >= 0 ? "E" : "E-", std::to_string(e >= 0 ? e : -e)});
