@@ -1,6 +1,11 @@
 // taketa-calc: runs one calculator without a window.
 //
 //   taketa-calc UNIT [INPUT ...] [--save FILE] [--progress]
+//   taketa-calc --help | --version
+//
+// Only --save, --progress, --help and --version are options; every other
+// argument is an input, also one that begins with "-" or "--". A lone "--"
+// makes every argument after it an input.
 //
 // Exit status: 0 done (result lines on standard output), 2 input refused
 // (the message on standard error), 64 usage error, 74 the --save file could
@@ -48,6 +53,8 @@ void PrintUsage(std::FILE* out) {
       "  --save FILE  also write the result file (code page 932, CR LF) to FILE\n"
       "  --progress   show the step counter on standard error\n"
       "  --help       show this text\n"
+      "  --version    show the version\n"
+      "  --           every argument after this one is an input\n"
       "\n"
       "Exit status: 0 done, 2 input refused (message on standard error),\n"
       "64 usage error, 74 FILE not written, 130 interrupted.\n"
@@ -111,14 +118,20 @@ struct CommandLine {
   bool save = false;
   bool progress = false;
   bool help = false;
+  bool version = false;
   std::string error;  // set when the line is not understood
 };
 
 CommandLine Parse(int argc, char** argv) {
   CommandLine line;
+  bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
-    if (arg == "--save") {
+    if (optionsEnded) {
+      line.positional.emplace_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--save") {
       if (i + 1 >= argc) {
         line.error = "--save needs a file name";
         return line;
@@ -129,14 +142,13 @@ CommandLine Parse(int argc, char** argv) {
       line.progress = true;
     } else if (arg == "--help") {
       line.help = true;
-    } else if (arg.starts_with("--")) {
-      line.error = "unknown option " + std::string(arg);
-      return line;
+    } else if (arg == "--version") {
+      line.version = true;
     } else {
       line.positional.emplace_back(arg);
     }
   }
-  if (!line.help && line.positional.empty()) line.error = "no unit given";
+  if (!line.help && !line.version && line.positional.empty()) line.error = "no unit given";
   return line;
 }
 
@@ -152,6 +164,10 @@ int main(int argc, char** argv) {
   const CommandLine line = Parse(argc, argv);
   if (line.help) {
     PrintUsage(stdout);
+    return 0;
+  }
+  if (line.version) {
+    std::puts("taketa-calc (Taketa) " TAKETA_VERSION);
     return 0;
   }
   if (!line.error.empty()) return UsageError(line.error);

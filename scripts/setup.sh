@@ -1,15 +1,41 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Taketa need, on Debian 12 as
 # root. Installs nothing when everything is there already.
+#
+#   scripts/setup.sh [GROUP ...]
+#
+# Without a GROUP: what building, starting and testing the program need.
+# Further groups:
+#   checks   clang and its sanitizer runtimes, for the sanitizer build and
+#            the fuzz targets
+#   package  what building and checking the .deb needs
+#   windows  the MinGW-w64 cross compiler and Wine, for the Windows build
+#   all      every group
 set -euo pipefail
 
-packages=(
+base=(
   g++ cmake ninja-build           # the build
   qt6-base-dev libgl-dev          # Qt 6 Widgets and Test
+  qt6-translations-l10n           # Qt's own texts in Japanese
   libgtest-dev                    # GoogleTest
+  libflint-dev libgmp-dev         # primality proofs and factorisation
   fonts-ipafont-gothic            # a Japanese font for the windows
   xvfb xauth                      # a screen for looking at the windows without a desktop
 )
+checks=(clang libclang-rt-14-dev)
+package=(dpkg-dev file desktop-file-utils appstream)
+windows=(g++-mingw-w64-x86-64-posix wine64 googletest)
+
+packages=("${base[@]}")
+for group in "$@"; do
+  case "$group" in
+    checks) packages+=("${checks[@]}") ;;
+    package) packages+=("${package[@]}") ;;
+    windows) packages+=("${windows[@]}") ;;
+    all) packages+=("${checks[@]}" "${package[@]}" "${windows[@]}") ;;
+    *) echo "setup.sh: unknown group $group" >&2; exit 64 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

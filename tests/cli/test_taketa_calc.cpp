@@ -111,7 +111,7 @@ TEST_F(TaketaCalc, ProgressGoesToStandardError) {
 
 TEST_F(TaketaCalc, UsageErrors) {
   for (const std::vector<std::string>& args :
-       std::vector<std::vector<std::string>>{{}, {"nosuchunit", "1"}, {"ensyuuritu", "--fast"},
+       std::vector<std::vector<std::string>>{{}, {"nosuchunit", "1"}, {"--", "--help"},
                                              {"ensyuuritu", "10", "--save"},
                                              {"ensyuuritu", "10", "20"}}) {
     const Result r = Run(args);
@@ -122,6 +122,26 @@ TEST_F(TaketaCalc, UsageErrors) {
   const Result help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("sizentaisuunotei"), std::string::npos);
+  const Result version = Run({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "taketa-calc (Taketa) " TAKETA_VERSION "\n");
+}
+
+// Every argument but the four options is an input, also one that begins
+// with "--"; a lone "--" ends the options.
+TEST_F(TaketaCalc, ArgumentsThatLookLikeOptionsAreInputs) {
+  Result r = Run({"yuurisuubeki", "2", "--1"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "指数 B には半角数字で -1600以上 1600以下の数を入力してください。\n");
+  r = Run({"ensyuuritu", "--fast"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "半角数字で 2以上 60000以下の自然数を入力してください。\n");
+  r = Run({"--", "ensyuuritu", "--save"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "");
+  r = Run({"ensyuuritu", "--", "10"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "3141592653\n");
 }
 
 TEST_F(TaketaCalc, DivisionAndRoots) {
