@@ -6,6 +6,7 @@
 
 #include "calculators/common/decimal_text.h"
 #include "calculators/common/text.h"
+#include "digits/decimal_float.h"
 #include "digits/repeated_product.h"
 
 namespace taketa::yuurisuubeki {
@@ -23,12 +24,8 @@ std::string WithoutFirstPoint(std::string_view text) {
 }
 
 // A decimal text read as an 80-bit float, rounded to nearest; the same in
-// every locale.
-long double Read(std::string_view text) {
-  long double value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
-}
+// every locale and on every platform.
+long double Read(std::string_view text) { return DecimalToLongDouble(text); }
 
 std::string_view Magnitude(std::string_view edit2) {
   return edit2.starts_with('-') ? edit2.substr(1) : edit2;
