@@ -250,7 +250,7 @@ def accepted(a, b):
 
 
 def yuurisuubeki_cases():
-    rng = random.Random(20240611)
+    more = random.Random(20240611)
     cases = [
         # the window's examples
         ("2", "0.5"), ("2", "10"), ("2", "-1"), ("1200", "1600"), ("0.001", "-1600"),
@@ -270,6 +270,13 @@ def yuurisuubeki_cases():
         ("3", "2.5"), ("0.5", "0.5"), ("1.23456789012", "3"), ("7", "0.001"), ("0.001", "0.5"),
         ("2", "-0.5"), ("00.50", "-3"), (".5", "-.5"), ("0012.500", "2.000"), ("2", "-1600."),
     ]
+    # Forty random inputs, the same ones as in earlier versions of the file.
+    for _ in range(40):
+        a = rng.choice([str(rng.randint(1, 1200)), f"{rng.uniform(0.001, 1200):.{rng.randint(1, 8)}f}"])
+        b = rng.choice([str(rng.randint(-1600, 1600)), f"{rng.uniform(-1600, 1600):.{rng.randint(1, 6)}f}",
+                        f"{rng.uniform(-1, 1):.{rng.randint(1, 9)}f}"])
+        if accepted(a, b):
+            cases.append((a, b))
     # Random inputs of every kind, the first 20 digits of A^B taken at 60
     # digits' precision to find those whose 13th to 15th digits are 999 or
     # (with digits after them) 000; some of those, the first ones of the
@@ -277,7 +284,7 @@ def yuurisuubeki_cases():
     mpmath.mp.dps = 60
     nines, zeros, plain = [], [], []
     while len(plain) < 2000 or len(nines) < 50 or len(zeros) < 30:
-        a, b = random_base(rng), random_exponent(rng)
+        a, b = random_base(more), random_exponent(more)
         if not accepted(a, b):
             continue
         lead = power_leading(a, b, 20)
@@ -294,8 +301,8 @@ def yuurisuubeki_cases():
             plain.append((a, b))
     near = []
     while len(near) < 200:
-        a = "0.001" + "".join(rng.choice("0123456789") for _ in range(rng.randint(1, 8)))
-        b = "-0.9" + "".join(rng.choice("0123456789") for _ in range(rng.randint(1, 9)))
+        a = "0.001" + "".join(more.choice("0123456789") for _ in range(more.randint(1, 8)))
+        b = "-0.9" + "".join(more.choice("0123456789") for _ in range(more.randint(1, 9)))
         if accepted(a, b):
             near.append((a, b))
     cases += nines + zeros + near + plain
