@@ -5,14 +5,14 @@
 // instead, as function multiversioning does, needs ifunc, which Windows lacks.)
 #pragma once
 
-namespace taketa {
-
-// On processors other than x86 only kBaseline exists.
+// On processors other than x86 only the baseline copies are built.
 #if defined(__x86_64__) || defined(__i386__)
 #define TAKETA_X86_VECTOR_COPIES 1
 #else
 #define TAKETA_X86_VECTOR_COPIES 0
 #endif
+
+namespace taketa {
 
 enum class VectorLevel {
   kBaseline,  // SSE2

@@ -153,7 +153,9 @@ void SweepAvx2(std::size_t lo, std::size_t hi, bool withG, PassLanes& lanes, dou
 void Sweep(std::size_t lo, std::size_t hi, bool withG, PassLanes& lanes, double* f,
            std::uint32_t* g, StoredDoubles* s, std::array<std::uint64_t, kPasses>& seen) {
 #if TAKETA_X86_VECTOR_COPIES
-  if (CurrentVectorLevel() >= VectorLevel::kAvx2) return SweepAvx2(lo, hi, withG, lanes, f, g, s, seen);
+  if (CurrentVectorLevel() >= VectorLevel::kAvx2) {
+    return SweepAvx2(lo, hi, withG, lanes, f, g, s, seen);
+  }
 #endif
   SweepBaseline(lo, hi, withG, lanes, f, g, s, seen);
 }
