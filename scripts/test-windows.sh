@@ -59,6 +59,7 @@ prefix_started=$SECONDS
 # One server and one set of Wine's own services for every run below, started
 # with their output thrown away: services that a test program started would
 # hold its output pipe open, and ctest would wait for them.
+mkdir -p "$WINEPREFIX"
 "$wineserver" -p
 "$wine" wineboot --init >/dev/null 2>&1 || true
 echo "ready in $((SECONDS - prefix_started)) s"
