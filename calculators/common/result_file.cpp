@@ -3,10 +3,25 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "calculators/common/text.h"
 
 namespace taketa {
+namespace {
+
+// `path` is UTF-8; on Windows the narrow fopen would read it in the ANSI
+// code page.
+std::FILE* OpenForWriting(const std::string& path) {
+#ifdef _WIN32
+  const std::filesystem::path native(std::u8string(path.begin(), path.end()));
+  return _wfopen(native.c_str(), L"wb");
+#else
+  return std::fopen(path.c_str(), "wb");
+#endif
+}
+
+}  // namespace
 
 std::string EncodeResultFile(const ResultFile& file) {
   std::string bytes = ToCp932(file.title) + "\r\n";
@@ -19,7 +34,7 @@ std::string EncodeResultFile(const ResultFile& file) {
 
 bool WriteResultFile(const std::string& path, const ResultFile& file, std::string& error) {
   const std::string bytes = EncodeResultFile(file);
-  std::FILE* f = std::fopen(path.c_str(), "wb");
+  std::FILE* f = OpenForWriting(path);
   if (f == nullptr) {
     error = path + ": " + std::strerror(errno);
     return false;

@@ -19,7 +19,7 @@ struct ResultFile {
 // The file's bytes.
 std::string EncodeResultFile(const ResultFile& file);
 
-// Creates or overwrites `path` with the file's bytes. On failure returns
+// Creates or overwrites `path` (UTF-8) with the file's bytes. On failure returns
 // false and describes the failure in `error`.
 bool WriteResultFile(const std::string& path, const ResultFile& file, std::string& error);
 
