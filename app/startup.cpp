@@ -60,7 +60,11 @@ std::optional<CommandLineAnswer> ReadCommandLine(const QStringList& arguments,
 
 bool InstallQtJapanese(const QString& directory) {
   auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-  if (!translator->load(QStringLiteral("qtbase_ja"), directory)) return false;
+  // qtbase_ja as Qt installs it; qt_ja as windeployqt merges Qt's texts.
+  if (!translator->load(QStringLiteral("qtbase_ja"), directory) &&
+      !translator->load(QStringLiteral("qt_ja"), directory)) {
+    return false;
+  }
   QCoreApplication::installTranslator(translator.release());
   return true;
 }
@@ -77,7 +81,11 @@ void SetUpApplication() {
   }
   QApplication::setWindowIcon(icon);
 
-  InstallQtJapanese(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  // Qt's own folder, or translations/ beside a program that windeployqt
+  // deployed.
+  if (!InstallQtJapanese(QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    InstallQtJapanese(QCoreApplication::applicationDirPath() + QStringLiteral("/translations"));
+  }
 }
 
 }  // namespace taketa

@@ -26,7 +26,8 @@ struct CommandLineAnswer {
 std::optional<CommandLineAnswer> ReadCommandLine(const QStringList& arguments,
                                                  OtherArguments others);
 
-// Installs Qt's Japanese translation (qtbase_ja.qm) from `directory`, so
+// Installs Qt's Japanese translation (qtbase_ja.qm, or the qt_ja.qm that
+// windeployqt merges) from `directory`, so
 // that Qt's texts are Japanese whatever the locale, like the rest of the
 // interface. False, and Qt's English texts stay, when it is not there.
 bool InstallQtJapanese(const QString& directory);
