@@ -1,6 +1,7 @@
 #include "app/menu_window.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -26,11 +27,23 @@
 #include "calculators/yuurisuubeki2/yuurisuubeki2_window.h"
 
 namespace taketa {
+namespace {
+
+// "バージョン 1.0.0（2026年12月）": the version and the month of its release.
+QString VersionLine() {
+  const QDate released = QDate::fromString(QStringLiteral(TAKETA_RELEASE_DATE), Qt::ISODate);
+  return QStringLiteral("バージョン %1（%2年%3月）")
+      .arg(QStringLiteral(TAKETA_VERSION))
+      .arg(released.year())
+      .arg(released.month());
+}
+
+}  // namespace
 
 Tfrm_menu::Tfrm_menu() : CalculatorWindow(QStringLiteral("frm_menu")) {
   setFont(ProportionalGothicFont(15));
   Label1 = AddLabel("Label1", QStringLiteral("下のどれか１つを選んでください。"), 56, 25);
-  Label3 = AddLabel("Label3", QStringLiteral("バージョン 0.1（2026年12月）"), 700, 25);
+  Label3 = AddLabel("Label3", VersionLine(), 700, 25);
   Label2 = AddLabel("Label2", QStringLiteral("多桁 開発チーム"), 852, 638);
   for (QLabel* label : {Label1, Label2, Label3}) {
     label->setFont(GothicFont(16));

@@ -59,6 +59,8 @@ const std::vector<Case>& Cases() {
       {"soinsuu2 999999929 x 999999937", {"soinsuu2", "999999866000004473"}, 3.0, 64},
       {"soinsuu2 100000007 x 10000000000037", {"soinsuu2", "1000000070003700000259"}, 0.5, 64},
       {"yuurisuubeki 1200 ^ 1600", {"yuurisuubeki", "1200", "1600"}, 0.05, 64},
+      {"yuurisuubeki 12 digits ^ -1599.98",
+       {"yuurisuubeki", "987.654321012", "-1599.98765432"}, 0.05, 64},
       {"sizentaisuu 20 digits", {"sizentaisuu", Digits(20, 11)}, 0.01, 32},
       {"jouyoutaisuu 20 digits", {"jouyoutaisuu", Digits(20, 12)}, 0.01, 32},
       {"yuurisuubeki2 20 digits ^ 4999.75", {"yuurisuubeki2", Digits(20, 13), "4999.75"}, 0.3, 32},

@@ -10,10 +10,8 @@
 // Exit status: 0 done (result lines on standard output), 2 input refused
 // (the message on standard error), 64 usage error, 74 the --save file could
 // not be written, 130 interrupted.
-#include <unistd.h>
-
+#include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -22,6 +20,7 @@
 #include "calculators/common/result_file.h"
 #include "calculators/common/text.h"
 #include "calculators/common/unit.h"
+#include "cli/console.h"
 
 namespace {
 
@@ -34,12 +33,15 @@ constexpr int kExitUsage = 64;
 constexpr int kExitCannotSave = 74;
 constexpr int kExitInterrupted = 130;
 
-volatile std::sig_atomic_t interrupted = 0;
-volatile std::sig_atomic_t exitAtOnce = 0;  // the unit never polls for a stop
+// Set from a signal handler (Linux) or the console's control thread
+// (Windows).
+std::atomic<bool> interrupted{false};
+std::atomic<bool> exitAtOnce{false};  // the unit never polls for a stop
+static_assert(std::atomic<bool>::is_always_lock_free);
 
-extern "C" void OnInterrupt(int) {
-  interrupted = 1;
-  if (exitAtOnce) _exit(kExitInterrupted);
+void Interrupt() {
+  interrupted = true;
+  if (exitAtOnce) taketa::cli::ExitNow(kExitInterrupted);
 }
 
 void PrintUsage(std::FILE* out) {
@@ -73,7 +75,7 @@ void PrintUsage(std::FILE* out) {
 class CommandLineRun final : public taketa::RunControl {
  public:
   explicit CommandLineRun(bool showProgress)
-      : show_(showProgress), terminal_(isatty(STDERR_FILENO) == 1) {}
+      : show_(showProgress), terminal_(taketa::cli::IsTerminal(stderr)) {}
   ~CommandLineRun() override { Flush(); }
 
   void ShowProgress(std::string_view text, int box) override {
@@ -85,7 +87,7 @@ class CommandLineRun final : public taketa::RunControl {
     if (now - lastShown_ >= std::chrono::milliseconds(100)) Write(now);
   }
 
-  bool StopRequested() override { return interrupted != 0; }
+  bool StopRequested() override { return interrupted; }
 
   void Flush() {
     if (pending_) Write(std::chrono::steady_clock::now());
@@ -122,22 +124,22 @@ struct CommandLine {
   std::string error;  // set when the line is not understood
 };
 
-CommandLine Parse(int argc, char** argv) {
+CommandLine Parse(const std::vector<std::string>& args) {
   CommandLine line;
   bool optionsEnded = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
     if (optionsEnded) {
       line.positional.emplace_back(arg);
     } else if (arg == "--") {
       optionsEnded = true;
     } else if (arg == "--save") {
-      if (i + 1 >= argc) {
+      if (i + 1 >= args.size()) {
         line.error = "--save needs a file name";
         return line;
       }
       line.save = true;
-      line.saveFile = argv[++i];
+      line.saveFile = args[++i];
     } else if (arg == "--progress") {
       line.progress = true;
     } else if (arg == "--help") {
@@ -161,7 +163,8 @@ int UsageError(const std::string& why) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const CommandLine line = Parse(argc, argv);
+  taketa::cli::PrepareStandardStreams();
+  const CommandLine line = Parse(taketa::cli::Arguments(argc, argv));
   if (line.help) {
     PrintUsage(stdout);
     return 0;
@@ -188,7 +191,7 @@ int main(int argc, char** argv) {
   }
 
   exitAtOnce = !unit->stoppable;
-  std::signal(SIGINT, OnInterrupt);
+  taketa::cli::OnInterrupt(Interrupt);
 
   CommandLineRun run(line.progress);
   const UnitOutcome outcome = unit->run(inputs, run);

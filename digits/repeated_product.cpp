@@ -14,6 +14,8 @@
 #include <cassert>
 #include <cstdint>
 
+#include "digits/vector_level.h"
+
 namespace taketa {
 namespace {
 
@@ -77,10 +79,9 @@ template <int M>
   }
 }
 
-// One copy of the loop per factor length, each fully unrolled and built
-// for the instruction set the processor offers.
-[[gnu::target_clones("arch=x86-64-v3", "default")]]
-void RunColumns(int m, const double* x, std::size_t cols, const double* y, double* out) {
+// One copy of the loop per factor length, each fully unrolled.
+[[gnu::always_inline]] inline void RunColumnsFor(int m, const double* x, std::size_t cols,
+                                                 const double* y, double* out) {
   switch (m) {
     case 1: MultiplyColumns<1>(x, cols, y, out); break;
     case 2: MultiplyColumns<2>(x, cols, y, out); break;
@@ -98,6 +99,26 @@ void RunColumns(int m, const double* x, std::size_t cols, const double* y, doubl
     case 14: MultiplyColumns<14>(x, cols, y, out); break;
     default: MultiplyColumns<15>(x, cols, y, out); break;
   }
+}
+
+// All of it built once for plain x86-64 and once for x86-64-v3; the
+// processor's level picks one.
+void RunColumnsBaseline(int m, const double* x, std::size_t cols, const double* y, double* out) {
+  RunColumnsFor(m, x, cols, y, out);
+}
+
+#if TAKETA_X86_VECTOR_COPIES
+[[gnu::target("arch=x86-64-v3")]]
+void RunColumnsV3(int m, const double* x, std::size_t cols, const double* y, double* out) {
+  RunColumnsFor(m, x, cols, y, out);
+}
+#endif
+
+void RunColumns(int m, const double* x, std::size_t cols, const double* y, double* out) {
+#if TAKETA_X86_VECTOR_COPIES
+  if (CurrentVectorLevel() >= VectorLevel::kX86_64V3) return RunColumnsV3(m, x, cols, y, out);
+#endif
+  RunColumnsBaseline(m, x, cols, y, out);
 }
 
 std::size_t RoundUp(std::size_t n) { return (n + kBlock - 1) / kBlock * kBlock; }

@@ -8,7 +8,8 @@
 # Further groups:
 #   checks   clang and its sanitizer runtimes, for the sanitizer build and
 #            the fuzz targets
-#   package  what building and checking the .deb needs
+#   package  what building and checking the .deb, and redrawing the icons,
+#            need
 #   windows  the MinGW-w64 cross compiler and Wine, for the Windows build
 #   all      every group
 set -euo pipefail
@@ -23,7 +24,10 @@ base=(
   xvfb xauth                      # a screen for looking at the windows without a desktop
 )
 checks=(clang libclang-rt-14-dev)
-package=(dpkg-dev file desktop-file-utils appstream)
+package=(
+  dpkg-dev file desktop-file-utils appstream  # building and checking the .deb
+  librsvg2-bin                                 # scripts/make-icons.sh draws the PNG icons
+)
 windows=(g++-mingw-w64-x86-64-posix wine64 googletest)
 
 packages=("${base[@]}")

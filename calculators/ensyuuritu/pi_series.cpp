@@ -25,6 +25,7 @@
 
 #include "calculators/common/grouped_passes.h"
 #include "digits/fixed_point.h"
+#include "digits/vector_level.h"
 
 namespace taketa::ensyuuritu {
 namespace {
@@ -132,13 +133,39 @@ template <bool WithG>
   }
 }
 
-[[gnu::target_clones("avx2", "default")]]
-void Sweep(std::size_t lo, std::size_t hi, bool withG, PassLanes& lanes, double* f,
-           std::uint32_t* g, StoredDoubles* s, std::array<std::uint64_t, kPasses>& seen) {
+// The sweep built once for plain x86-64 and once for AVX2; the processor's
+// level picks one.
+[[gnu::always_inline]] inline void SweepFor(std::size_t lo, std::size_t hi, bool withG,
+                                            PassLanes& lanes, double* f, std::uint32_t* g,
+                                            StoredDoubles* s,
+                                            std::array<std::uint64_t, kPasses>& seen) {
   if (withG)
     SweepLimbs<true>(lo, hi, lanes, f, g, s, seen);
   else
     SweepLimbs<false>(lo, hi, lanes, f, g, s, seen);
+}
+
+void SweepBaseline(std::size_t lo, std::size_t hi, bool withG, PassLanes& lanes, double* f,
+                   std::uint32_t* g, StoredDoubles* s, std::array<std::uint64_t, kPasses>& seen) {
+  SweepFor(lo, hi, withG, lanes, f, g, s, seen);
+}
+
+#if TAKETA_X86_VECTOR_COPIES
+[[gnu::target("avx2")]]
+void SweepAvx2(std::size_t lo, std::size_t hi, bool withG, PassLanes& lanes, double* f,
+               std::uint32_t* g, StoredDoubles* s, std::array<std::uint64_t, kPasses>& seen) {
+  SweepFor(lo, hi, withG, lanes, f, g, s, seen);
+}
+#endif
+
+void Sweep(std::size_t lo, std::size_t hi, bool withG, PassLanes& lanes, double* f,
+           std::uint32_t* g, StoredDoubles* s, std::array<std::uint64_t, kPasses>& seen) {
+#if TAKETA_X86_VECTOR_COPIES
+  if (CurrentVectorLevel() >= VectorLevel::kAvx2) {
+    return SweepAvx2(lo, hi, withG, lanes, f, g, s, seen);
+  }
+#endif
+  SweepBaseline(lo, hi, withG, lanes, f, g, s, seen);
 }
 
 class MachinSeries {

@@ -1,18 +1,16 @@
 #include "calculators/yuurisuubeki/yuurisuubeki_calc.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdlib>
+#include <cassert>
+#include <utility>
 
+#include "calculators/common/decimal_bounds.h"
 #include "calculators/common/decimal_text.h"
 #include "calculators/common/text.h"
-#include "digits/repeated_product.h"
+#include "calculators/yuurisuubeki2/decimal_power.h"
+#include "calculators/yuurisuubeki2/yuurisuubeki2_calc.h"
 
 namespace taketa::yuurisuubeki {
 namespace {
-
-// Longest text of the integer power that is read into a float.
-constexpr std::size_t kReadLength = 4932;
 
 InputError Error(std::string_view message, int box) { return {std::string(message), box, {}}; }
 
@@ -20,14 +18,6 @@ std::string WithoutFirstPoint(std::string_view text) {
   std::string rest(text);
   if (const std::size_t point = rest.find('.'); point != std::string::npos) rest.erase(point, 1);
   return rest;
-}
-
-// A decimal text read as an 80-bit float, rounded to nearest; the same in
-// every locale.
-long double Read(std::string_view text) {
-  long double value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
 }
 
 std::string_view Magnitude(std::string_view edit2) {
@@ -71,76 +61,42 @@ bool HasIntegerPart(std::string_view edit2) {
 }
 
 Power Compute(std::string_view edit1, std::string_view edit2, RunControl& run) {
-  const std::string_view magnitude = Magnitude(edit2);
-  const std::string_view wholeText = magnitude.substr(0, magnitude.find('.'));
-  const long whole = wholeText.empty() ? 0 : std::strtol(std::string(wholeText).c_str(), nullptr, 10);
-  const long double fraction = Read(magnitude) - static_cast<long double>(whole);
+  // The inputs taken apart as the 50-digit power does: every input accepted
+  // here (12 digits, 0.001 <= A <= 1200, |B| <= 1600) is accepted there.
+  yuurisuubeki2::PowerInput input;
+  [[maybe_unused]] const InputCheck refused = yuurisuubeki2::CheckInput(edit1, edit2, input);
+  assert(!refused);
 
-  // The integer part applied exactly: the base's digits (leading zeros
-  // included) multiplied in `whole` times, the point put back after.
-  long double integerPower = 1;
-  if (whole > 0) {
-    const std::string base = NormalisedDecimal(edit1);
-    const std::size_t point = base.find('.');
-    const std::size_t decimals = point == std::string::npos ? 0 : base.size() - point - 1;
-    std::string digits = base;
-    if (point != std::string::npos) digits.erase(point, 1);
-    RepeatedProduct product(digits, "1", digits.size() * static_cast<std::size_t>(whole));
-    for (long i = 1; i <= whole; ++i) {
-      product.Multiply();
-      if (run.StopRequested()) return {Power::Status::kStopped, ""};
-    }
-    std::string text = product.ToDecimal();
-    if (point != std::string::npos) {
-      const std::size_t places = decimals * static_cast<std::size_t>(whole);
-      if (text.size() <= places) text = std::string(places + 1 - text.size(), '0') + text;
-      text = text.substr(0, text.size() - places) + '.' + text.substr(text.size() - places);
-      if (text.size() > kReadLength) text.resize(kReadLength);
-    }
-    integerPower = Read(text);
+  // The integer part of the exponent: A's significant digits multiplied in
+  // once per step, the power's last digits cut off (with bounds on them)
+  // once it is long; a poll after every multiplication.
+  DecimalBounds power = DecimalBounds::Exact(Natural(1));
+  const DecimalBounds base = DecimalBounds::Exact(input.significant);
+  for (int step = 1; step <= input.p; ++step) {
+    power = Trimmed(power * base, yuurisuubeki2::kPowerDigits);
+    if (run.StopRequested()) return {Power::Status::kStopped, ""};
   }
 
-  // The fractional part through exp(f ln A), summed to the term y^99 / 99!.
-  long double fractionPower = 1;
-  if (fraction != 0) {
-    const long double y = fraction * std::log(Read(edit1));
-    long double term = y;
-    fractionPower = 1 + y;
-    for (int i = 2; i <= 99; ++i) {
-      term = term * y / i;
-      fractionPower += term;
-    }
-  }
-
-  long double x = whole == 0 ? fractionPower : fraction == 0 ? integerPower : integerPower * fractionPower;
-  if (edit2.starts_with('-')) {
-    if (x == 0) return {Power::Status::kZero, std::string(kZeroMessage)};
-    x = 1 / x;
-  }
-  return {Power::Status::kDone, ResultText(GeneralText(x))};
+  // The fraction, the point and the reciprocal, worked out until the first
+  // 15 digits of A^B are settled.
+  const LeadingDigits lead = yuurisuubeki2::LeadingPowerDigits(input, std::move(power), kGeneralDigits);
+  return {Power::Status::kDone, ResultText(GeneralText(lead.digits, lead.exponent10))};
 }
 
-std::string GeneralText(long double x) {
-  // Fifteen significant digits, rounded to nearest, and the decimal exponent.
-  char buffer[64];
-  const std::to_chars_result end =
-      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
-  const std::string_view text(buffer, static_cast<std::size_t>(end.ptr - buffer));
-  const std::size_t e = text.find('e');
-  std::string digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
-  const int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+std::string GeneralText(std::string_view leading, long exponent10) {
+  std::string digits(leading.substr(0, kGeneralDigits));
   digits.erase(digits.find_last_not_of('0') + 1);
   if (digits.empty()) return "0";
-  const auto count = static_cast<int>(digits.size());
-  if (exponent < -5 || exponent > 14) {
+  const auto count = static_cast<long>(digits.size());
+  if (exponent10 < -5 || exponent10 > 14) {
     std::string scientific = digits.substr(0, 1);
     if (count > 1) scientific.append(".").append(digits, 1);
-    return scientific + "E" + std::to_string(exponent);
+    return Concat({scientific, "E", std::to_string(exponent10)});
   }
-  if (exponent < 0) return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-  if (count <= exponent + 1) return digits + std::string(static_cast<std::size_t>(exponent + 1 - count), '0');
-  return digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
-         digits.substr(static_cast<std::size_t>(exponent + 1));
+  if (exponent10 < 0) return Concat({"0.", std::string(static_cast<std::size_t>(-exponent10 - 1), '0'), digits});
+  const auto whole = static_cast<std::size_t>(exponent10 + 1);
+  if (digits.size() <= whole) return Concat({digits, std::string(whole - digits.size(), '0')});
+  return Concat({std::string_view(digits).substr(0, whole), ".", std::string_view(digits).substr(whole)});
 }
 
 std::string ResultText(std::string_view general) {
@@ -171,7 +127,6 @@ UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   } else {
     Power power = Compute(inputs[0], inputs[1], run);
     if (power.status == Power::Status::kStopped) return UnitOutcome::Stopped();
-    if (power.status == Power::Status::kZero) return UnitOutcome::Refused({power.text, 1, {}});
     result = std::move(power.text);
   }
   return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0], inputs[1]), {std::move(result)}}, true};

@@ -1,9 +1,11 @@
 // A base 0.001 <= A <= 1200 raised to an exponent -1600 <= B <= 1600, both
-// integer or decimal, to 12 significant digits in 80-bit extended floating
-// point: the integer part of the exponent applied exactly with digits, the
-// fractional part through the exponential series.
+// integer or decimal, to 12 significant digits: the integer part of the
+// exponent applied by repeated multiplication (the step that can be
+// stopped), the rest with the bounded arithmetic of the 50-digit power, so
+// that every digit shown is the true value's, cut off, never rounded.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -42,6 +44,8 @@ std::optional<std::string> Shortcut(std::string_view edit1, std::string_view edi
 bool HasIntegerPart(std::string_view edit2);
 
 struct Power {
+  // kZero (X = 0 before its reciprocal) is never the outcome: an exact
+  // power of a positive base is never 0.
   enum class Status { kDone, kStopped, kZero };
   Status status = Status::kDone;
   std::string text;  // the result, 12 significant digits at most
@@ -51,10 +55,15 @@ struct Power {
 // run after every multiplication.
 Power Compute(std::string_view edit1, std::string_view edit2, RunControl& run);
 
-// X as the run-time library's general text form: at most 15 significant
+// Significant digits of the general text form.
+inline constexpr std::size_t kGeneralDigits = 15;
+
+// The general text form of a positive value from its first significant
+// digits, truncated (at least kGeneralDigits of them, or all there are),
+// and the place of the first (floor of log10): at most 15 significant
 // digits, trailing zeros dropped, fixed notation from 0.00001 up to 15
-// integer digits, otherwise d.dddE±e.
-std::string GeneralText(long double x);
+// integer digits, otherwise d.dddEe ("E-" only for a negative e).
+std::string GeneralText(std::string_view digits, long exponent10);
 // The general text cut to 12 significant digits, never rounded.
 std::string ResultText(std::string_view general);
 

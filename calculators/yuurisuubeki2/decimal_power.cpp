@@ -5,6 +5,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <string_view>
+#include <type_traits>
 
 #include "digits/packed.h"
 #include "calculators/common/text.h"
@@ -271,29 +272,56 @@ std::optional<DecimalBounds> RationalFractionPower(const PowerInput& input) {
                               -static_cast<long>(m) * static_cast<long>(e));
 }
 
-std::string FinishPower(const PowerInput& input, DecimalBounds integerPower) {
+namespace {
+
+// `settle` applied to bounds of A^|B| (and the digits a reciprocal of them
+// takes) until it gives an answer: first at working precision `precision`,
+// then with the integer power exact and the precision doubled each round.
+// A rational A^|B| is settled once both parts are exact (the second round);
+// an irrational one by enough precision.
+template <class Settle>
+auto SettledPower(const PowerInput& input, DecimalBounds integerPower, int precision, Settle settle)
+    -> typename std::invoke_result_t<Settle, const DecimalBounds&, std::size_t>::value_type {
   std::optional<DecimalBounds> exactFraction;
   if (input.kind == ExponentClass::kInteger) {
     exactFraction = DecimalBounds::Exact(kOne);
   } else {
     exactFraction = RationalFractionPower(input);
   }
-  // A rational A^|B| is settled once both parts are exact (the second
-  // round); an irrational one by enough precision.
   for (int round = 0;; ++round) {
-    const int precision = 100 << round;
     const std::size_t digits = static_cast<std::size_t>(precision) + 30;
     if (round > 0 && !integerPower.exact) {
       integerPower = DecimalBounds::Exact(Power(input.significant, static_cast<std::uint64_t>(input.p)));
     }
     std::optional<DecimalBounds> fraction =
         exactFraction ? exactFraction : FractionPowerByLogarithm(input, precision);
+    precision *= 2;
     if (!fraction) continue;
     DecimalBounds positive = integerPower * *fraction;
     positive.exponent += input.scale * input.p;
     if (!positive.exact) positive = Trimmed(std::move(positive), digits);
-    if (std::optional<std::string> text = Format(input, positive, digits)) return *text;
+    if (auto answer = settle(positive, digits)) return *answer;
   }
+}
+
+}  // namespace
+
+std::string FinishPower(const PowerInput& input, DecimalBounds integerPower) {
+  return SettledPower(input, std::move(integerPower), 100,
+                      [&](const DecimalBounds& positive, std::size_t digits) {
+                        return Format(input, positive, digits);
+                      });
+}
+
+LeadingDigits LeadingPowerDigits(const PowerInput& input, DecimalBounds integerPower,
+                                 std::size_t count) {
+  // Enough working precision for the digits asked for and a margin for the
+  // bounds' spread, which the first round rarely exceeds.
+  const int precision = static_cast<int>(count) + 25;
+  return SettledPower(input, std::move(integerPower), precision,
+                      [&](const DecimalBounds& positive, std::size_t digits) {
+                        return Leading(input.negative ? Reciprocal(positive, digits) : positive, count);
+                      });
 }
 
 }  // namespace taketa::yuurisuubeki2

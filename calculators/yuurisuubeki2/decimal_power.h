@@ -48,6 +48,12 @@ std::optional<DecimalBounds> IntegerPower(const PowerInput& input, RunControl& r
 // is settled.
 std::string FinishPower(const PowerInput& input, DecimalBounds integerPower);
 
+// The first `count` significant digits of A^B itself (a negative B's
+// reciprocal taken), truncated, and the place of the first, from the
+// integer power's result in the same way.
+LeadingDigits LeadingPowerDigits(const PowerInput& input, DecimalBounds integerPower,
+                                 std::size_t count);
+
 // A^f as an exact value when it is rational (A = n/d and both n and d are
 // q-th powers, q the denominator of f in lowest terms); nullopt otherwise.
 std::optional<DecimalBounds> RationalFractionPower(const PowerInput& input);

@@ -2,6 +2,7 @@
 
 #include "calculators/ensyuuritu/ensyuuritu_calc.h"
 #include "calculators/ensyuuritu/pi_series.h"
+#include "digits/vector_level.h"
 #include "tests/calculators/calc_test_util.h"
 #include "tests/calculators/plain_series.h"
 
@@ -97,6 +98,18 @@ TEST(Ensyuuritu, ExactDigitsAndPlainSeriesSteps) {
     RecordingRun run;
     ASSERT_EQ(Compute(n, run), reference.substr(0, n)) << "N=" << n;
   }
+}
+
+// The sweep's baseline copy (the one a processor without AVX2 runs) gives
+// the same digits.
+TEST(Ensyuuritu, BaselineCopyGivesTheSameDigits) {
+  const std::string& reference = ReferenceDigits("pi");
+  LimitVectorLevel(VectorLevel::kBaseline);
+  for (int n : {2, 3, 17, 100, 763, 1001, 4999, 20000}) {
+    RecordingRun run;
+    EXPECT_EQ(Compute(n, run), reference.substr(0, n)) << "N=" << n;
+  }
+  LimitVectorLevel(VectorLevel::kX86_64V3);
 }
 
 // With five guard digits the plain series gets the last digit of these N

@@ -3,18 +3,23 @@
 // is refused when it is a link, a file, another user's, writable by others,
 // or read-only. The tests run as root on CI: root passes every permission
 // check, so the cases that need an ordinary user run in a child process
-// that has given up root.
-#include <fcntl.h>
-#include <grp.h>
+// that has given up root. On Windows only what needs no links and no
+// owners runs.
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <grp.h>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
+#endif
+
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -42,16 +47,19 @@ void Write(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-bool IsLink(const fs::path& path) { return fs::is_symlink(fs::symlink_status(path)); }
-
 // A folder for one test, which every user may pass through (so that a child
 // without root can reach what lies inside).
 class TestFolder {
  public:
   TestFolder() {
-    std::string name = (fs::temp_directory_path() / "taketa-save-XXXXXX").string();
-    path_ = ::mkdtemp(name.data());
-    ::chmod(path_.c_str(), 0711);
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    for (int attempt = 0; path_.empty(); ++attempt) {
+      const fs::path candidate = fs::temp_directory_path() /
+                                 ("taketa-save-" + std::to_string(ticks) + "-" +
+                                  std::to_string(attempt));
+      if (fs::create_directory(candidate)) path_ = candidate;
+    }
+    fs::permissions(path_, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
   }
   ~TestFolder() {
     std::error_code ignored;
@@ -68,7 +76,7 @@ class TestFolder {
   fs::path Private(const std::string& name) const {
     const fs::path folder = path_ / name;
     fs::create_directory(folder);
-    ::chmod(folder.c_str(), 0700);
+    fs::permissions(folder, fs::perms::owner_all);
     return folder;
   }
 
@@ -85,6 +93,58 @@ std::vector<std::string> Names(const fs::path& folder) {
   std::sort(names.begin(), names.end());
   return names;
 }
+
+TEST(SafeResultFile, OverwritesAndLeavesNothingElse) {
+  TestFolder test;
+  const fs::path folder = test.Private("Temp");
+  Write(folder / "Temp.txt", std::string(100000, 'x'));
+  std::string error;
+  ASSERT_TRUE(WriteResultFile((folder / "Temp.txt").string(), {"a", {"b"}}, error,
+                              SaveFolder::kPrivate))
+      << error;
+  EXPECT_EQ(Read(folder / "Temp.txt"), "a\r\nb\r\n");
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"Temp.txt"});
+  // A folder or a device under the name is never replaced.
+  fs::create_directory(folder / "Dir.txt");
+  EXPECT_FALSE(WriteResultFile((folder / "Dir.txt").string(), kResult, error));
+  EXPECT_TRUE(fs::is_directory(folder / "Dir.txt"));
+#ifndef _WIN32
+  EXPECT_FALSE(WriteResultFile("/dev/null", kResult, error));
+  EXPECT_NE(error.find("/dev/null"), std::string::npos);
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+#endif
+}
+
+TEST(SafeResultFile, CreatesAMissingPrivateFolderOwnerOnly) {
+  TestFolder test;
+  const fs::path folder = test.path() / "home" / "Temp";
+  std::string error;
+  ASSERT_TRUE(WriteResultFile((folder / "Temp.txt").string(), kResult, error,
+                              SaveFolder::kPrivate))
+      << error;
+#ifndef _WIN32
+  struct stat st;
+  ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
+#endif
+  EXPECT_EQ(Read(folder / "Temp.txt"), kResultBytes);
+}
+
+TEST(SafeResultFile, RefusesAFileAsFolder) {
+  TestFolder test;
+  std::string error;
+  Write(test.path() / "File", "file");
+  for (SaveFolder rule : {SaveFolder::kPrivate, SaveFolder::kAsGiven}) {
+    EXPECT_FALSE(WriteResultFile((test.path() / "File" / "Temp.txt").string(), kResult, error,
+                                 rule));
+    EXPECT_NE(error.find("File"), std::string::npos) << error;
+  }
+  EXPECT_EQ(Read(test.path() / "File"), "file");
+}
+
+#ifndef _WIN32
+
+bool IsLink(const fs::path& path) { return fs::is_symlink(fs::symlink_status(path)); }
 
 const passwd* Nobody() { return ::getpwnam("nobody"); }
 
@@ -121,25 +181,6 @@ TEST(SafeResultFile, ReplacesALinkInsteadOfFollowingIt) {
   EXPECT_EQ(Names(folder), std::vector<std::string>{"Temp.txt"});
 }
 
-TEST(SafeResultFile, OverwritesAndLeavesNothingElse) {
-  TestFolder test;
-  const fs::path folder = test.Private("Temp");
-  Write(folder / "Temp.txt", std::string(100000, 'x'));
-  std::string error;
-  ASSERT_TRUE(WriteResultFile((folder / "Temp.txt").string(), {"a", {"b"}}, error,
-                              SaveFolder::kPrivate))
-      << error;
-  EXPECT_EQ(Read(folder / "Temp.txt"), "a\r\nb\r\n");
-  EXPECT_EQ(Names(folder), std::vector<std::string>{"Temp.txt"});
-  // A folder or a device under the name is never replaced.
-  fs::create_directory(folder / "Dir.txt");
-  EXPECT_FALSE(WriteResultFile((folder / "Dir.txt").string(), kResult, error));
-  EXPECT_TRUE(fs::is_directory(folder / "Dir.txt"));
-  EXPECT_FALSE(WriteResultFile("/dev/null", kResult, error));
-  EXPECT_NE(error.find("/dev/null"), std::string::npos);
-  EXPECT_TRUE(fs::is_character_file("/dev/null"));
-}
-
 TEST(SafeResultFile, AFailureHalfwayLeavesTheOldFile) {
   TestFolder test;
   const fs::path folder = test.Private("Temp");
@@ -159,20 +200,7 @@ TEST(SafeResultFile, AFailureHalfwayLeavesTheOldFile) {
   EXPECT_EQ(Names(folder), std::vector<std::string>{"Temp.txt"});
 }
 
-TEST(SafeResultFile, CreatesAMissingPrivateFolderOwnerOnly) {
-  TestFolder test;
-  const fs::path folder = test.path() / "home" / "Temp";
-  std::string error;
-  ASSERT_TRUE(WriteResultFile((folder / "Temp.txt").string(), kResult, error,
-                              SaveFolder::kPrivate))
-      << error;
-  struct stat st;
-  ASSERT_EQ(::stat(folder.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0700u);
-  EXPECT_EQ(Read(folder / "Temp.txt"), kResultBytes);
-}
-
-TEST(SafeResultFile, RefusesALinkedOrFileFolder) {
+TEST(SafeResultFile, RefusesALinkedFolder) {
   TestFolder test;
   const fs::path real = test.Private("real");
   fs::create_directory_symlink(real, test.path() / "Temp");
@@ -183,14 +211,6 @@ TEST(SafeResultFile, RefusesALinkedOrFileFolder) {
   EXPECT_TRUE(fs::is_empty(real));
   // A path the user chose may pass through a link.
   EXPECT_TRUE(WriteResultFile((test.path() / "Temp" / "Temp.txt").string(), kResult, error));
-
-  Write(test.path() / "File", "file");
-  for (SaveFolder rule : {SaveFolder::kPrivate, SaveFolder::kAsGiven}) {
-    EXPECT_FALSE(WriteResultFile((test.path() / "File" / "Temp.txt").string(), kResult, error,
-                                 rule));
-    EXPECT_NE(error.find("File"), std::string::npos) << error;
-  }
-  EXPECT_EQ(Read(test.path() / "File"), "file");
 }
 
 TEST(SafeResultFile, RefusesAFolderOthersMayWrite) {
@@ -265,6 +285,8 @@ TEST(SafeResultFile, ReportsAReadOnlyFolder) {
   EXPECT_EQ(Read(folder / "Temp.txt"), "old");
   EXPECT_EQ(Names(folder), std::vector<std::string>{"Temp.txt"});
 }
+
+#endif  // _WIN32
 
 }  // namespace
 }  // namespace taketa

@@ -83,8 +83,10 @@ TEST(ResultFile, WritesAndReportsFailure) {
   const std::string path = (dir / "Temp.txt").string();
   std::string error;
   ASSERT_TRUE(WriteResultFile(path, {"t", {"1", "2"}}, error)) << error;
-  std::ifstream in(path, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "t\r\n1\r\n2\r\n");
+  {
+    std::ifstream in(path, std::ios::binary);  // closed before the folder is removed
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "t\r\n1\r\n2\r\n");
+  }
   EXPECT_FALSE(WriteResultFile((dir / "missing" / "Temp.txt").string(), {"t", {}}, error));
   EXPECT_NE(error.find("missing"), std::string::npos);
   std::filesystem::remove_all(dir);

@@ -1,9 +1,6 @@
 // taketa-calc as scripts see it: exit status, standard output, standard
 // error and the --save file.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -13,6 +10,20 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -26,29 +37,143 @@ std::string Slurp(const std::filesystem::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-std::string Quote(const std::string& arg) {
-  std::string quoted = "'";
-  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
+// taketa-calc is started directly, without a shell, with standard output
+// and error going to files. Interrupting it sends Ctrl-C (SIGINT) on Linux
+// and Ctrl-Break on Windows, where Ctrl-C cannot be sent to one process.
+#ifdef _WIN32
+
+// The longest command line CreateProcess takes, in UTF-16 units.
+constexpr std::size_t kLongestCommandLine = 32767;
+
+std::wstring Wide(const std::string& utf8) {
+  std::wstring wide(utf8.size(), L'\0');
+  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                    wide.data(), static_cast<int>(wide.size()));
+  wide.resize(static_cast<std::size_t>(n));
+  return wide;
 }
+
+// One argument as the C runtime's parser reads it back: quotes around it,
+// and backslashes doubled where they come before a quote.
+std::wstring Quote(const std::wstring& arg) {
+  std::wstring quoted = L"\"";
+  std::size_t backslashes = 0;
+  for (wchar_t c : arg) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(2 * backslashes, L'\\');
+  return quoted + L'"';
+}
+
+class Child {
+ public:
+  Child(const std::vector<std::string>& args, const std::filesystem::path& out,
+        const std::filesystem::path& err) {
+    std::wstring command = Quote(Wide(TAKETA_CALC));
+    for (const std::string& arg : args) command += L' ' + Quote(Wide(arg));
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const auto create = [&](const std::filesystem::path& path) {
+      return CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = create(out);
+    startup.hStdError = create(err);
+    PROCESS_INFORMATION process{};
+    started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE,
+                              CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup, &process);
+    CloseHandle(startup.hStdOutput);
+    CloseHandle(startup.hStdError);
+    if (started_) {
+      CloseHandle(process.hThread);
+      process_ = process.hProcess;
+      id_ = process.dwProcessId;
+    }
+  }
+  ~Child() {
+    if (started_) CloseHandle(process_);
+  }
+
+  // False when there is no console to send it through (a service, Wine).
+  bool Interrupt() { return GenerateConsoleCtrlEvent(CTRL_BREAK_EVENT, id_) != 0; }
+  void Kill() { TerminateProcess(process_, 1); }
+
+  int Wait() {
+    if (!started_) return -1;
+    DWORD code = 0;
+    WaitForSingleObject(process_, INFINITE);
+    return GetExitCodeProcess(process_, &code) ? static_cast<int>(code) : -1;
+  }
+
+ private:
+  bool started_ = false;
+  HANDLE process_ = nullptr;
+  DWORD id_ = 0;
+};
+
+int ProcessId() { return static_cast<int>(GetCurrentProcessId()); }
+
+#else
+
+constexpr std::size_t kLongestCommandLine = std::size_t(-1);
+
+class Child {
+ public:
+  Child(const std::vector<std::string>& args, const std::filesystem::path& out,
+        const std::filesystem::path& err) {
+    std::vector<char*> argv = {const_cast<char*>(TAKETA_CALC)};
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (posix_spawn(&pid_, TAKETA_CALC, &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+  }
+
+  bool Interrupt() { return ::kill(pid_, SIGINT) == 0; }
+  void Kill() { ::kill(pid_, SIGKILL); }
+
+  // The exit status; -1 when the program did not exit by itself.
+  int Wait() {
+    int raw = 0;
+    if (pid_ < 0 || ::waitpid(pid_, &raw, 0) != pid_) return -1;
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+
+ private:
+  pid_t pid_ = -1;
+};
+
+int ProcessId() { return static_cast<int>(::getpid()); }
+
+#endif
 
 class TaketaCalc : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() /
-           ("taketa-cli-" + std::to_string(::getpid()) + "-" +
+           ("taketa-cli-" + std::to_string(ProcessId()) + "-" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(dir_);
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
   Result Run(const std::vector<std::string>& args) {
-    std::string command = Quote(TAKETA_CALC);
-    for (const std::string& arg : args) command.append(" ").append(Quote(arg));
-    command.append(" >").append(Quote((dir_ / "out").string()));
-    command.append(" 2>").append(Quote((dir_ / "err").string()));
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(dir_ / "out"), Slurp(dir_ / "err")};
+    const int status = Child(args, dir_ / "out", dir_ / "err").Wait();
+    return {status, Slurp(dir_ / "out"), Slurp(dir_ / "err")};
   }
 
   std::filesystem::path dir_;
@@ -156,12 +281,16 @@ TEST_F(TaketaCalc, DivisionAndRoots) {
   r = Run({"warizan1", "22", "7"});
   EXPECT_EQ(r.out.substr(0, 8), "3.142857");
   EXPECT_EQ(r.out.size(), 2u + 19998 + 1);
-  r = Run({"warizan3", "5", std::string(60001, '1')});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, "半角数字で60000桁以内の正の整数を入力してください。\n");
-  r = Run({"warizan3", std::string(60001, '1'), "5"});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, "入力文字数を60000以下にしてください。\n");
+  // A Windows command line holds at most 32767 characters: there the
+  // longest inputs cannot be given at all.
+  if (kLongestCommandLine > 60001 + 100) {
+    r = Run({"warizan3", "5", std::string(60001, '1')});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "半角数字で60000桁以内の正の整数を入力してください。\n");
+    r = Run({"warizan3", std::string(60001, '1'), "5"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "入力文字数を60000以下にしてください。\n");
+  }
   // Fewer dividend digits: shown at once and printed, never offered for saving.
   const std::string file = (dir_ / "Temp.txt").string();
   r = Run({"warizan3", "5", "10", "--save", file});
@@ -207,22 +336,21 @@ TEST_F(TaketaCalc, LogarithmsAndDecimalPower) {
   EXPECT_EQ(r.err, "指数 B には半角数字で -5000以上 5000以下の数を入力してください。\n");
 }
 
+// The interrupt is sent once the first step counter shows that the run has
+// begun, so that it cannot come before the program's handler.
 TEST_F(TaketaCalc, InterruptEndsWithoutResult) {
-  const std::string out = (dir_ / "out").string();
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    std::freopen(out.c_str(), "w", stdout);
-    ::execl(TAKETA_CALC, TAKETA_CALC, "ensyuuritu", "60000", static_cast<char*>(nullptr));
-    ::_exit(127);
+  Child child({"ensyuuritu", "60000", "--progress"}, dir_ / "out", dir_ / "err");
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (Slurp(dir_ / "err").empty() && std::chrono::steady_clock::now() < giveUp) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
-  std::this_thread::sleep_for(std::chrono::milliseconds(30));
-  ::kill(child, SIGINT);
-  int raw = 0;
-  ::waitpid(child, &raw, 0);
-  ASSERT_TRUE(WIFEXITED(raw));
-  EXPECT_EQ(WEXITSTATUS(raw), 130);
-  EXPECT_EQ(Slurp(out), "");
+  if (!child.Interrupt()) {
+    child.Kill();
+    child.Wait();
+    GTEST_SKIP() << "no console to send the interrupt through";
+  }
+  EXPECT_EQ(child.Wait(), 130);
+  EXPECT_EQ(Slurp(dir_ / "out"), "");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "digits/natural.h"
 #include "digits/repeated_product.h"
+#include "digits/vector_level.h"
 
 namespace taketa {
 namespace {
@@ -31,14 +32,25 @@ void CheckSteps(const std::string& factor, const std::string& start, int steps) 
   }
 }
 
-TEST(RepeatedProduct, EveryFactorLengthAgainstNatural) {
+// Every test runs the baseline copy of the loop and the x86-64-v3 one (the
+// baseline again on a processor without it).
+class RepeatedProductCopies : public ::testing::TestWithParam<VectorLevel> {
+ protected:
+  void SetUp() override { LimitVectorLevel(GetParam()); }
+  void TearDown() override { LimitVectorLevel(VectorLevel::kX86_64V3); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Levels, RepeatedProductCopies,
+                         ::testing::Values(VectorLevel::kBaseline, VectorLevel::kX86_64V3));
+
+TEST_P(RepeatedProductCopies, EveryFactorLengthAgainstNatural) {
   std::mt19937_64 rng(6);
   for (std::size_t length = 1; length <= RepeatedProduct::kMaxFactorDigits; ++length) {
     CheckSteps(RandomDigits(rng, length), RandomDigits(rng, 1 + rng() % 40), 25);
   }
 }
 
-TEST(RepeatedProduct, LargestLimbsAndCarriesThroughZeros) {
+TEST_P(RepeatedProductCopies, LargestLimbsAndCarriesThroughZeros) {
   const std::string nines(RepeatedProduct::kMaxFactorDigits, '9');
   CheckSteps(nines, nines, 60);
   CheckSteps(nines, "1", 60);
@@ -50,7 +62,7 @@ TEST(RepeatedProduct, LargestLimbsAndCarriesThroughZeros) {
   CheckSteps("10000001", "99999990000001", 80);
 }
 
-TEST(RepeatedProduct, ResetStartsOverWithLongerAndShorterFactors) {
+TEST_P(RepeatedProductCopies, ResetStartsOverWithLongerAndShorterFactors) {
   std::mt19937_64 rng(7);
   RepeatedProduct product;
   for (int round = 0; round < 40; ++round) {
@@ -67,7 +79,7 @@ TEST(RepeatedProduct, ResetStartsOverWithLongerAndShorterFactors) {
   }
 }
 
-TEST(RepeatedProduct, ZeroAndKnownPowers) {
+TEST_P(RepeatedProductCopies, ZeroAndKnownPowers) {
   RepeatedProduct zero("0", "5");
   zero.Multiply();
   EXPECT_EQ(zero.ToDecimal(), "0");

@@ -1,0 +1,33 @@
+#include "digits/vector_level.h"
+
+#include <algorithm>
+#include <atomic>
+
+namespace taketa {
+namespace {
+
+VectorLevel ProcessorLevel() {
+#if TAKETA_X86_VECTOR_COPIES
+  // The first question may come from a static constructor that runs before
+  // the one that fills in the processor's features.
+  __builtin_cpu_init();
+  if (__builtin_cpu_supports("x86-64-v3")) return VectorLevel::kX86_64V3;
+  if (__builtin_cpu_supports("avx2")) return VectorLevel::kAvx2;
+#endif
+  return VectorLevel::kBaseline;
+}
+
+std::atomic<VectorLevel>& Level() {
+  static std::atomic<VectorLevel> level{ProcessorLevel()};
+  return level;
+}
+
+}  // namespace
+
+VectorLevel CurrentVectorLevel() { return Level().load(std::memory_order_relaxed); }
+
+void LimitVectorLevel(VectorLevel level) {
+  Level().store(std::min(level, ProcessorLevel()), std::memory_order_relaxed);
+}
+
+}  // namespace taketa
