@@ -29,6 +29,7 @@ class NjoukonWindowTest : public testing::WindowTest<Tfrm_Njoukon> {
   void stopLeavesNoRoot();
   void button4ReturnsToStageOne();
   void closeReturnsToStageOne();
+  void enterPressesTheButtonOfTheStage();
 
  private:
   void ToStageTwo(const QString& n) {
@@ -224,6 +225,23 @@ void NjoukonWindowTest::closeReturnsToStageOne() {
   QVERIFY(InStageOne());
   QVERIFY(w().Button4->isHidden());
   QVERIFY(w().Memo1->isHidden() && w().Memo2->isHidden() && w().Memo3->isHidden());
+}
+
+void NjoukonWindowTest::enterPressesTheButtonOfTheStage() {
+  Type(w().Edit1, "2");
+  PressEnter(w().Edit1);  // 次へ進む
+  QVERIFY(!w().Edit2->isHidden());
+  QCOMPARE(w().focusWidget(), w().Edit2);
+  QVERIFY(desktop().questions.isEmpty());
+  Type(w().Edit2, "2.25");
+  PressEnter(w().Edit2);  // 計算開始
+  QCOMPARE(w().Edit3->text(), QString("1.5"));
+  QCOMPARE(desktop().questions.size(), 1);
+  // In the second stage Enter in N's box starts the calculation too.
+  Type(w().Edit1, "3");
+  PressEnter(w().Edit1);
+  QVERIFY(w().Edit3->text().startsWith("1.3103706971"));
+  QCOMPARE(w().Label5->text(), QString("求める 3乗根"));
 }
 
 }  // namespace taketa

@@ -21,6 +21,7 @@ class KakezanWindowTest : public testing::WindowTest<Tfrm_kakezan> {
   void refusesInput_data();
   void refusesInput();
   void multiplies();
+  void ctrlEnterStartsEnterBreaksTheLine();
   void savesWithTheExtraLine();
   void clearButtonAndShowing();
   void exitCloses();
@@ -131,6 +132,20 @@ void KakezanWindowTest::multiplies() {
   const QString nines(5000, '9');
   Start(nines, nines);
   QCOMPARE(w().Memo3->toPlainText(), QString(4999, '9') + "8" + QString(4999, '0') + "1");
+}
+
+void KakezanWindowTest::ctrlEnterStartsEnterBreaksTheLine() {
+  Type(w().Memo1, "1.5");
+  Type(w().Memo2, "1.5");
+  PressEnter(w().Memo2, Qt::ControlModifier);
+  QCOMPARE(w().Memo3->toPlainText(), QString("2.25"));
+  QCOMPARE(desktop().questions.size(), 1);
+  // Enter alone is a line break in the box, reported by its change handler.
+  w().Memo1->moveCursor(QTextCursor::End);
+  PressEnter(w().Memo1);
+  QCOMPARE(w().Memo1->toPlainText(), QString("1.5\n"));
+  QCOMPARE(desktop().messages, QStringList({"BackSpaceキーを押して、改行コードを取り除いてください。"}));
+  QCOMPARE(desktop().questions.size(), 1);
 }
 
 void KakezanWindowTest::savesWithTheExtraLine() {

@@ -27,6 +27,7 @@ class Yuurisuubeki2WindowTest : public testing::WindowTest<Tfrm_yuurisuubeki2> {
   void savesTheBytes();
   void savesToTheFallback();
   void editingClearsTheResult();
+  void enterStartsFromEitherBox();
 
  private:
   void Start(const QString& a, const QString& b) {
@@ -223,6 +224,17 @@ void Yuurisuubeki2WindowTest::editingClearsTheResult() {
   w().Edit1->setText("5");
   QVERIFY(w().Memo3->toPlainText().isEmpty());
   QVERIFY(w().Memo2->isHidden());
+}
+
+void Yuurisuubeki2WindowTest::enterStartsFromEitherBox() {
+  Type(w().Edit1, "2");
+  Type(w().Edit2, "10");
+  PressEnter(w().Edit1);
+  QCOMPARE(w().Memo3->toPlainText(), QString("1.024E3"));
+  Type(w().Edit2, "-1.5");
+  PressEnter(w().Edit2);
+  QCOMPARE(w().Memo3->toPlainText(), QString("3.5355339059327376220042218105242451964241796884423E-1"));
+  QCOMPARE(desktop().questions.size(), 2);
 }
 
 }  // namespace taketa
