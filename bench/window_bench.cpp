@@ -10,14 +10,12 @@
 // the whole program run with its output thrown away, and "window" the time
 // from the start button's click until the result is painted and the save
 // question is asked. The window may add at most 0.25 s to the calculation.
-#include <fcntl.h>
 #include <time.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProcess>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -117,22 +115,16 @@ std::string Digits(std::size_t count, unsigned seed) {
 
 // One run of taketa-calc with its output thrown away; a negative time when
 // it could not run.
-double RunCalc(const std::string& calc, const std::vector<std::string>& args) {
-  std::vector<char*> argv{const_cast<char*>(calc.c_str())};
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
+double RunCalc(const QString& calc, const std::vector<std::string>& args) {
+  QStringList arguments;
+  for (const std::string& arg : args) arguments << QString::fromStdString(arg);
+  QProcess process;
+  process.setStandardOutputFile(QProcess::nullDevice());
+  process.setStandardErrorFile(QProcess::nullDevice());
   const Clock::time_point start = Clock::now();
-  const pid_t child = fork();
-  if (child < 0) return -1;
-  if (child == 0) {
-    const int devNull = open("/dev/null", O_WRONLY);
-    dup2(devNull, STDOUT_FILENO);
-    dup2(devNull, STDERR_FILENO);
-    execv(calc.c_str(), argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+  process.start(calc, arguments);
+  if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
+      process.exitCode() != 0) {
     return -1;
   }
   return Since(start);
@@ -147,7 +139,7 @@ struct Case {
   std::function<void()> showResult;  // shows the last result again in its box
 };
 
-void Measure(const Case& c, DecliningDesktop& desktop, const std::string& calc, int runs) {
+void Measure(const Case& c, DecliningDesktop& desktop, const QString& calc, int runs) {
   const taketa::Unit* unit = taketa::FindUnit(c.unit);
   std::vector<std::string> args{c.unit};
   args.insert(args.end(), c.inputs.begin(), c.inputs.end());
@@ -160,7 +152,7 @@ void Measure(const Case& c, DecliningDesktop& desktop, const std::string& calc, 
     if (outcome.status != taketa::UnitOutcome::Status::kDone) std::abort();
     pure.push_back(calculation.wall);
     pureCpu.push_back(calculation.cpu);
-    if (!calc.empty()) program.push_back(RunCalc(calc, args));
+    if (!calc.isEmpty()) program.push_back(RunCalc(calc, args));
 
     c.typeInputs();
     QApplication::processEvents();
@@ -226,8 +218,7 @@ int main(int argc, char** argv) {
     }
   }
   const QString calcPath = QCoreApplication::applicationDirPath() + "/../cli/taketa-calc";
-  const std::string calc =
-      QFileInfo(calcPath).isExecutable() ? QFileInfo(calcPath).canonicalFilePath().toStdString() : "";
+  const QString calc = QFileInfo(calcPath).isExecutable() ? QFileInfo(calcPath).canonicalFilePath() : QString();
 
   DecliningDesktop desktop;
   taketa::SetDesktop(&desktop);
@@ -256,9 +247,9 @@ int main(int argc, char** argv) {
          ruijou.Edit1->setText(QString::fromStdString(base));
          ruijou.Edit2->setText("10000");
        },
-       [&] { ruijou.Button1->click(); }, again(static_cast<QPlainTextEdit*>(ruijou.RichEdit1))},
+       [&] { ruijou.Button1->click(); }, again(ruijou.RichEdit1)},
       {"kaijou 50000", "kaijou", {"50000"}, [&] { kaijou.Edit1->setText("50000"); },
-       [&] { kaijou.Button1->click(); }, again(static_cast<QPlainTextEdit*>(kaijou.RichEdit1))},
+       [&] { kaijou.Button1->click(); }, again(kaijou.RichEdit1)},
       {"pi 60000", "ensyuuritu", {"60000"}, [&] { pi.Edit1->setText("60000"); },
        [&] { pi.Button1->click(); }, again(pi.Memo1)},
       {"warizan3 60000 / 30000", "warizan3", {dividend, divisor},

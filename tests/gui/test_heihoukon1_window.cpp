@@ -23,9 +23,8 @@ class Heihoukon1WindowTest : public testing::WindowTest<Tfrm_heihoukon1> {
 
  private:
   void Start(const QString& n, std::deque<bool> answers = {}) {
-    w().Memo1->setPlainText(n);
-    desktop().Clear();
-    desktop().answers = std::move(answers);
+    Type(w().Memo1, n);
+    AnswerNext(std::move(answers));
     w().Button1->click();
   }
 };

@@ -25,9 +25,8 @@ class Heihoukon2WindowTest : public testing::WindowTest<Tfrm_heihoukon2> {
 
  private:
   void Start(const QString& a, std::deque<bool> answers = {}) {
-    w().Memo3->setPlainText(a);
-    desktop().Clear();
-    desktop().answers = std::move(answers);
+    Type(w().Memo3, a);
+    AnswerNext(std::move(answers));
     w().Button1->click();
   }
 };

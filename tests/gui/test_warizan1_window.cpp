@@ -25,8 +25,7 @@ class Warizan1WindowTest : public testing::WindowTest<Tfrm_warizan1> {
   void Start(const QString& a, const QString& b, std::deque<bool> answers = {}) {
     w().Edit1->setText(a);
     w().Edit2->setText(b);
-    desktop().Clear();
-    desktop().answers = std::move(answers);
+    AnswerNext(std::move(answers));
     w().Button1->click();
   }
 };

@@ -28,10 +28,9 @@ class Warizan3WindowTest : public testing::WindowTest<Tfrm_warizan3> {
   // Types A and B and presses the start button; `answers` answer the
   // questions that follow.
   void Start(const QString& a, const QString& b, std::deque<bool> answers = {}) {
-    w().Memo1->setPlainText(a);
-    w().Memo2->setPlainText(b);
-    desktop().Clear();
-    desktop().answers = std::move(answers);
+    Type(w().Memo1, a);
+    Type(w().Memo2, b);
+    AnswerNext(std::move(answers));
     w().Button1->click();
   }
 };

@@ -24,10 +24,9 @@ class Warizan4WindowTest : public testing::WindowTest<Tfrm_warizan4> {
 
  private:
   void Start(const QString& a, const QString& b, std::deque<bool> answers = {}) {
-    w().Memo1->setPlainText(a);
-    w().Memo2->setPlainText(b);
-    desktop().Clear();
-    desktop().answers = std::move(answers);
+    Type(w().Memo1, a);
+    Type(w().Memo2, b);
+    AnswerNext(std::move(answers));
     w().Button1->click();
   }
 };

@@ -70,6 +70,11 @@ class WindowFixture : public QObject {
   // way and lets events run.
   void WhenRunning(QPushButton* start, const std::function<void()>& act);
 
+  // Clears the desktop's record; `answers` answer the questions that follow.
+  void AnswerNext(std::deque<bool> answers) {
+    desktop_->Clear();
+    desktop_->answers = std::move(answers);
+  }
   // The bytes of Temp.txt where the saving protocol writes it first.
   QByteArray SavedTempFile() { return ScriptedDesktop::Read(desktop_->primary().file); }
   // Chooses `name` in the next file dialog (in a temporary folder), presses
