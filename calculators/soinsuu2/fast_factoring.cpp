@@ -105,12 +105,28 @@ class Engine {
     }
     if (PollardRho(n, 1, kRhoSteps, poll_, factor)) return true;
     if (poll_.Stopped()) return false;
+    // A few elliptic curves for factors of 9 to 15 digits, a small part of
+    // what the sieve would take on a number this size.
+    for (const EcmLevel& level : kEcmLevels) {
+      if (bits < level.minBits) break;
+      for (int c = 0; c < level.curves; ++c) {
+        if (EcmCurve(n, sigma_++, level.b1, 50 * level.b1, poll_, factor)) return true;
+        if (poll_.Stopped()) return false;
+      }
+    }
     return QuadraticSieve(n, poll_, factor);
   }
 
   static constexpr U64 kRhoSteps = U64{1} << 14;
+  struct EcmLevel {
+    int minBits;  // of the number to split
+    std::uint32_t b1;
+    int curves;
+  };
+  static constexpr EcmLevel kEcmLevels[] = {{100, 200, 4}, {120, 500, 6}, {150, 1000, 8}, {165, 2000, 12}};
 
   StopPoll& poll_;
+  U64 sigma_ = 7;
 };
 
 }  // namespace
