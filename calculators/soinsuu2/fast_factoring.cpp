@@ -1,6 +1,15 @@
 #include "calculators/soinsuu2/fast_factoring.h"
 
 #include <algorithm>
+#ifdef TAKETA_SIQS_STATS
+#include <cstdio>
+#include <ctime>
+static double ThreadCpu() { timespec t; clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t); return t.tv_sec + t.tv_nsec * 1e-9; }
+struct PhaseTimer { const char* name; double t0 = ThreadCpu(); ~PhaseTimer() { std::fprintf(stderr, "  %s %.4f\n", name, ThreadCpu() - t0); } };
+#define PHASE(name) PhaseTimer phaseTimer{name}
+#else
+#define PHASE(name)
+#endif
 
 #include "calculators/soinsuu2/primality.h"
 #include "calculators/soinsuu2/quadratic_sieve.h"
@@ -55,6 +64,7 @@ class Engine {
 
   // n - 1 = F R with F factored into proven primes until F^3 >= n.
   Verdict ProvePrime(const U192& n) {
+    PHASE("prove");
     U192 rest = n - U192(1), f(1);
     std::vector<U192> fPrimes;
     for (std::uint32_t p : SmallPrimes()) {
@@ -103,8 +113,13 @@ class Engine {
         if (poll_.Stopped()) return false;
       }
     }
-    if (PollardRho(n, 1, kRhoSteps, poll_, factor)) return true;
+    {
+      PHASE("rho");
+      if (PollardRho(n, 1, kRhoSteps, poll_, factor)) return true;
+    }
     if (poll_.Stopped()) return false;
+    {
+    PHASE("ecm");
     // A few elliptic curves for factors of 9 to 15 digits, a small part of
     // what the sieve would take on a number this size.
     for (const EcmLevel& level : kEcmLevels) {
@@ -114,16 +129,18 @@ class Engine {
         if (poll_.Stopped()) return false;
       }
     }
+    }
+    PHASE("siqs");
     return QuadraticSieve(n, poll_, factor);
   }
 
-  static constexpr U64 kRhoSteps = U64{1} << 14;
+  static constexpr U64 kRhoSteps = U64{1} << 12;
   struct EcmLevel {
     int minBits;  // of the number to split
     std::uint32_t b1;
     int curves;
   };
-  static constexpr EcmLevel kEcmLevels[] = {{100, 200, 4}, {120, 500, 6}, {150, 1000, 8}, {165, 2000, 12}};
+  static constexpr EcmLevel kEcmLevels[] = {{100, 150, 3}, {125, 400, 4}, {150, 1000, 4}, {165, 2000, 3}};
 
   StopPoll& poll_;
   U64 sigma_ = 7;

@@ -6,7 +6,7 @@ namespace taketa::soinsuu2 {
 
 const std::vector<std::uint32_t>& SmallPrimes() {
   static const std::vector<std::uint32_t> primes = [] {
-    constexpr std::uint32_t kLimit = 1u << 20;
+    constexpr std::uint32_t kLimit = kSmallPrimeLimit;
     std::vector<bool> composite(kLimit / 2);  // odd numbers 2i + 1
     std::vector<std::uint32_t> list = {2};
     for (std::uint32_t i = 1; i < kLimit / 2; ++i) {

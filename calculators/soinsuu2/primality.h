@@ -13,7 +13,8 @@
 
 namespace taketa::soinsuu2 {
 
-// The primes below 2^20, ascending.
+// The primes below 2^17, ascending.
+inline constexpr std::uint32_t kSmallPrimeLimit = 1u << 17;
 const std::vector<std::uint32_t>& SmallPrimes();
 
 // Calls f with the Montgomery arithmetic modulo odd n of the fewest words.

@@ -12,8 +12,11 @@
 #include <ctime>
 #endif
 #include <atomic>
+#include <system_error>
+#if defined(_GLIBCXX_HAS_GTHREADS) || defined(_LIBCPP_VERSION) || defined(_MSC_VER)
 #include <mutex>
 #include <thread>
+#endif
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -28,8 +31,10 @@ using U32 = std::uint32_t;
 #ifdef TAKETA_SIQS_STATS
 struct Stats { std::atomic<U64> polys{0}, cands{0}; } stats;
 #define STAT(x) x
+#define HOT [[gnu::noinline]]
 #else
 #define STAT(x)
+#define HOT
 #endif
 
 // ---------------------------------------------------------------------------
@@ -141,9 +146,56 @@ constexpr double kThresholdFudge = 12.0;
 constexpr U32 kSmallestSieved = 30;
 constexpr unsigned kMaxThreads = 2;
 
+// Whether std::thread is there (not with MinGW's win32 thread model).
+#if defined(_GLIBCXX_HAS_GTHREADS) || defined(_LIBCPP_VERSION) || defined(_MSC_VER)
+#define TAKETA_SIQS_HAS_THREADS 1
+#else
+#define TAKETA_SIQS_HAS_THREADS 0
+#endif
+
 // Odd square-free multipliers k tried for kN.
 constexpr U32 kMultipliers[] = {1,  3,  5,  7,  11, 13, 15, 17, 19, 21, 23, 29, 31, 33, 35, 37,
                                 39, 41, 43, 47, 51, 53, 55, 57, 59, 61, 65, 67, 69, 71, 73};
+
+// The loops over the whole factor base, built for the vector instructions
+// the processor offers where the platform can choose at run time.
+#if defined(__x86_64__) && defined(__linux__)
+#define TAKETA_VECTOR_CLONES [[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]]
+#else
+#define TAKETA_VECTOR_CLONES
+#endif
+
+// r = r + delta mod p (or r - delta), branch-free on values below 2^31: p
+// added back where the result went negative.
+TAKETA_VECTOR_CLONES
+void StepRoots(bool subtract, const std::int32_t* delta, const std::int32_t* p, std::int32_t* r1,
+               std::int32_t* r2, U32 count) {
+  if (subtract) {
+    for (U32 i = 0; i < count; ++i) {
+      const std::int32_t x = r1[i] + delta[i] - p[i], y = r2[i] + delta[i] - p[i];
+      r1[i] = x + (p[i] & (x >> 31));
+      r2[i] = y + (p[i] & (y >> 31));
+    }
+  } else {
+    for (U32 i = 0; i < count; ++i) {
+      const std::int32_t x = r1[i] - delta[i], y = r2[i] - delta[i];
+      r1[i] = x + (p[i] & (x >> 31));
+      r2[i] = y + (p[i] & (y >> 31));
+    }
+  }
+}
+
+// flag[i] = 1 where j mod p_i is a root, with j mod p from j * magic >> 32
+// (exact for j and p below 2^16).
+TAKETA_VECTOR_CLONES
+void FlagRoots(U32 j, const U32* magic, const U32* prime, const U32* r1, const U32* r2,
+               std::uint8_t* flag, U32 count) {
+  for (U32 i = 0; i < count; ++i) {
+    const U32 q = static_cast<U32>((U64{j} * magic[i]) >> 32);
+    const U32 r = j - q * prime[i];
+    flag[i] = static_cast<std::uint8_t>((r == r1[i]) | (r == r2[i]));
+  }
+}
 
 // The parts every sieving thread reads and none writes: kN, the factor
 // base and the sieve's sizes.
@@ -248,7 +300,11 @@ bool FactorBase::Build(const U192& number, U192& factor) {
     logp.push_back(static_cast<std::uint8_t>(std::lround(std::log2(static_cast<double>(p)))));
   }
   sieveStart = 1;
-  while (sieveStart < size && prime[sieveStart] < kSmallestSieved) ++sieveStart;
+  U32 smallest = kSmallestSieved;
+#ifdef TAKETA_SIQS_STATS
+  if (const char* e = std::getenv("SIQS_SKIP")) smallest = std::atoi(e);
+#endif
+  while (sieveStart < size && prime[sieveStart] < smallest) ++sieveStart;
   lpBound = U64{prime[size - 1]} * static_cast<U64>(params.lpMultiplier);
   // Candidates: the sieve sum comes within log2 of the large-prime bound
   // (and a margin for what is not sieved) of log2 |Q(x)| at its largest,
@@ -264,9 +320,12 @@ bool FactorBase::Build(const U192& number, U192& factor) {
 }
 
 void FactorBase::ChooseAShape() {
-  // Primes of about 2000 where the base reaches that far.
+  // Primes of about 1000 where the base reaches that far.
   const double pMax = prime[size - 1];
-  const double preferred = std::min(2000.0, pMax / 2);
+  double preferred = std::min(1000.0, pMax / 2);
+#ifdef TAKETA_SIQS_STATS
+  if (const char* e = std::getenv("SIQS_Q")) preferred = std::min(std::atof(e), pMax / 2);
+#endif
   s = std::max(1, static_cast<int>(std::lround(logTarget / std::log(preferred))));
   double q = std::exp(logTarget / s);
   while (q > pMax / 1.5 && s < 20) q = std::exp(logTarget / ++s);
@@ -277,9 +336,9 @@ void FactorBase::ChooseAShape() {
   aHi = std::min(size - 1, aLo + 40);
 }
 
-// The relations found so far, from every thread: each one y^2 = A Q(x)
-// mod N with Q(x) split over the factor base, but for one large prime;
-// two with the same large prime make a row of the matrix.
+// The relations found so far, kept by the calling thread: each one
+// y^2 = A Q(x) mod N with Q(x) split over the factor base, but for one
+// large prime; two with the same large prime make a row of the matrix.
 class Relations {
  public:
   explicit Relations(U32 columns) : columnUsed_(columns, 0) {}
@@ -291,11 +350,10 @@ class Relations {
     U32 count;
   };
 
-  void Add(Int128 y, U32 large, const std::vector<U32>& columns) {
-    const std::lock_guard<std::mutex> lock(mutex_);
+  void Add(Int128 y, U32 large, const U32* columns, U32 count) {
     const U32 index = static_cast<U32>(relations_.size());
-    relations_.push_back({y, large, static_cast<U32>(factors_.size()), static_cast<U32>(columns.size())});
-    factors_.insert(factors_.end(), columns.begin(), columns.end());
+    relations_.push_back({y, large, static_cast<U32>(factors_.size()), count});
+    factors_.insert(factors_.end(), columns, columns + count);
     if (large == 1) {
       AddRow(index, kNone);
       return;
@@ -305,12 +363,8 @@ class Relations {
   }
 
   // Enough rows for `extra` dependencies beyond the columns in use.
-  bool Enough(U32 extra) {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    return rows_.size() >= usedColumns_ + extra;
-  }
+  bool Enough(U32 extra) const { return rows_.size() >= usedColumns_ + extra; }
 
-  // Read once the sieving threads have finished.
   const std::vector<std::array<U32, 2>>& rows() const { return rows_; }
   const Relation& relation(U32 i) const { return relations_[i]; }
   U32 factor(U32 i) const { return factors_[i]; }
@@ -332,7 +386,6 @@ class Relations {
     }
   }
 
-  std::mutex mutex_;
   std::vector<U32> factors_;
   std::vector<Relation> relations_;
   std::unordered_map<U32, U32> partialOf_;
@@ -341,12 +394,78 @@ class Relations {
   U32 usedColumns_ = 0;
 };
 
+// Relations found by one thread and not yet handed on: y, the large prime
+// and the columns of each.
+struct Found {
+  std::vector<Int128> y;
+  std::vector<U32> large, count, columns;
+
+  bool empty() const { return y.empty(); }
+  void clear() {
+    y.clear();
+    large.clear();
+    count.clear();
+    columns.clear();
+  }
+  void Append(Found& more) {
+    y.insert(y.end(), more.y.begin(), more.y.end());
+    large.insert(large.end(), more.large.begin(), more.large.end());
+    count.insert(count.end(), more.count.begin(), more.count.end());
+    columns.insert(columns.end(), more.columns.begin(), more.columns.end());
+    more.clear();
+  }
+  void MoveTo(Relations& relations) {
+    for (std::size_t i = 0, at = 0; i < y.size(); at += count[i], ++i) {
+      relations.Add(y[i], large[i], columns.data() + at, count[i]);
+    }
+    clear();
+  }
+};
+
+#if TAKETA_SIQS_HAS_THREADS
+// The helper threads of one round of sieving: stopped and joined before
+// anything they use goes, whichever way the round ends.
+struct Helpers {
+  std::atomic<bool> done{false};
+  std::vector<std::thread> threads;
+
+  Helpers() { threads.reserve(kMaxThreads); }
+  ~Helpers() { Stop(); }
+  void Stop() {
+    done = true;
+    for (std::thread& t : threads) {
+      if (t.joinable()) t.join();
+    }
+  }
+};
+
+// Where a helper thread leaves its relations for the calling thread.
+// Neither side ever waits for the other: a busy box is tried again after
+// the next polynomial, so that a thread preempted while holding it stalls
+// nobody.
+class Outbox {
+ public:
+  void Offer(Found& found) {
+    if (found.empty()) return;
+    const std::unique_lock<std::mutex> lock(mutex_, std::try_to_lock);
+    if (lock.owns_lock()) box_.Append(found);
+  }
+  void Collect(Relations& relations) {
+    const std::unique_lock<std::mutex> lock(mutex_, std::try_to_lock);
+    if (lock.owns_lock()) box_.MoveTo(relations);
+  }
+
+ private:
+  std::mutex mutex_;
+  Found box_;
+};
+#endif
+
 // One thread's sieving: its polynomials Q(x) = A x^2 + 2 b x + c with
 // (A x + b)^2 - kN = A Q(x), run through the 2^(s-1) values of b for each A.
 class Sieving {
  public:
-  Sieving(const FactorBase& fb, Relations& relations, U64 seed)
-      : fb_(fb), relations_(relations), rng_(seed) {
+  Sieving(const FactorBase& fb, U64 seed) : fb_(fb), rng_(seed) {
     root1_.assign(fb.size, kNoRoot);
     root2_.assign(fb.size, kNoRoot);
     step_ = fb.prime;
@@ -356,7 +475,10 @@ class Sieving {
     flags_.assign((fb.size + 7) / 8 * 8, 0);
   }
 
-  // One polynomial: sieved, and its relations handed on.
+  // The relations found and not yet taken.
+  Found& found() { return found_; }
+
+  // One polynomial: sieved, its relations kept in found().
   void Next() {
     if (index_ == 0) {
       NewA();
@@ -364,6 +486,32 @@ class Sieving {
       NextB(index_);
     }
     index_ = index_ + 1 == (1u << (fb_.s - 1)) ? 0 : index_ + 1;
+#ifdef TAKETA_SIQS_STATS
+    static bool once = false;
+    if (std::getenv("SIQS_MICRO") && !once) {
+      once = true;
+      auto now = [] { timespec t; clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t); return t.tv_sec + t.tv_nsec * 1e-9; };
+      double bestSieve = 1e9, bestScan = 1e9, bestNext = 1e9, bestFlags = 1e9;
+      for (int rep = 0; rep < 100; ++rep) {
+        double t0 = now();
+        for (int k = 0; k < 100; ++k) SieveInterval();
+        double t1 = now();
+        for (int k = 0; k < 100; ++k) { U64 w = 0; const std::uint8_t* q = sieve_.data(); for (U32 j = 0; j < fb_.interval; j += 32) { U64 v[4]; std::memcpy(v, q + j, 32); w += ((v[0] | v[1] | v[2] | v[3]) & 0x8080808080808080ULL) != 0; } asm volatile("" :: "r"(w)); }
+        double t2 = now();
+        for (int k = 0; k < 100; ++k) { NextB(1); NextB(1); }
+        double t3 = now();
+        for (int k = 0; k < 100; ++k) {
+          const U32 j = 1000 + k;
+          FlagRoots(j, fb_.magic.data(), fb_.prime.data(), root1_.data(), root2_.data(), flags_.data(), fb_.size);
+          asm volatile("" ::: "memory");
+        }
+        double t4 = now();
+        bestFlags = std::min(bestFlags, (t4 - t3) / 100);
+        bestSieve = std::min(bestSieve, (t1 - t0) / 100); bestScan = std::min(bestScan, (t2 - t1) / 100); bestNext = std::min(bestNext, (t3 - t2) / 200);
+      }
+      std::fprintf(stderr, "micro: sieve %.2f us  scan %.2f us  nextB %.2f us flags %.2f us\n", bestSieve * 1e6, bestScan * 1e6, bestNext * 1e6, bestFlags * 1e6);
+    }
+#endif
     SieveInterval();
     Scan();
     STAT(++stats.polys;)
@@ -387,7 +535,7 @@ class Sieving {
   }
 
   const FactorBase& fb_;
-  Relations& relations_;
+  Found found_;
   U64 rng_;
   U32 index_ = 0;  // of the next polynomial for this A
 
@@ -411,7 +559,7 @@ class Sieving {
   std::vector<U32> columns_;
 };
 
-void Sieving::NewA() {
+HOT void Sieving::NewA() {
   const U32 size = fb_.size;
   const std::vector<U32>& prime = fb_.prime;
   // s - 1 random primes of the range, the last one chosen to bring A near
@@ -500,7 +648,7 @@ void Sieving::NewA() {
   }
 }
 
-void Sieving::NextB(U32 index) {
+HOT void Sieving::NextB(U32 index) {
   // Gray code: the polynomial `index` differs from the one before in the
   // sign of one B_v.
   const int v = std::countr_zero(index);
@@ -514,25 +662,10 @@ void Sieving::NextB(U32 index) {
     c_ += (subtract ? -2 : 2) * static_cast<Int128>(gamma_[v]) * e;
   }
   b_ += d;
-  // The roots move by -+2 B_v / A mod p: branch-free steps on values below
-  // 2^31, p added back where the result went negative.
-  const auto* delta = reinterpret_cast<const std::int32_t*>(&bainv_[static_cast<std::size_t>(v) * count]);
-  const auto* p = reinterpret_cast<const std::int32_t*>(step_.data());
-  auto* r1 = reinterpret_cast<std::int32_t*>(root1_.data());
-  auto* r2 = reinterpret_cast<std::int32_t*>(root2_.data());
-  if (subtract) {
-    for (U32 i = 0; i < count; ++i) {
-      const std::int32_t x = r1[i] + delta[i] - p[i], y = r2[i] + delta[i] - p[i];
-      r1[i] = x + (p[i] & (x >> 31));
-      r2[i] = y + (p[i] & (y >> 31));
-    }
-  } else {
-    for (U32 i = 0; i < count; ++i) {
-      const std::int32_t x = r1[i] - delta[i], y = r2[i] - delta[i];
-      r1[i] = x + (p[i] & (x >> 31));
-      r2[i] = y + (p[i] & (y >> 31));
-    }
-  }
+  // The roots move by -+2 B_v / A mod p.
+  StepRoots(subtract, reinterpret_cast<const std::int32_t*>(&bainv_[static_cast<std::size_t>(v) * count]),
+            reinterpret_cast<const std::int32_t*>(step_.data()), reinterpret_cast<std::int32_t*>(root1_.data()),
+            reinterpret_cast<std::int32_t*>(root2_.data()), count);
 }
 
 void Sieving::ComputeC() {
@@ -551,16 +684,24 @@ void Sieving::ComputeC() {
   cValid_ = true;
 }
 
-void Sieving::SieveInterval() {
+HOT void Sieving::SieveInterval() {
   std::uint8_t* s = sieve_.data();
   std::memset(s, fb_.init, fb_.interval);
   const U32 end = fb_.interval, count = fb_.size;
   const U32* prime = fb_.prime.data();
   const std::uint8_t* logp = fb_.logp.data();
-  for (U32 i = fb_.sieveStart; i < count; ++i) {
+  const U32* root1 = root1_.data();
+  const U32* root2 = root2_.data();
+  // Primes below a quarter of the interval: both roots in one loop.
+  U32 i = fb_.sieveStart;
+  U32 split = end / 4;
+#ifdef TAKETA_SIQS_STATS
+  if (const char* e = std::getenv("SIQS_SPLIT")) split = std::atoi(e);
+#endif
+  for (; i < count && prime[i] < split; ++i) {
     const U32 p = prime[i];
     const std::uint8_t lg = logp[i];
-    U32 lo = root1_[i], hi = root2_[i];
+    U32 lo = root1[i], hi = root2[i];
     if (lo > hi) std::swap(lo, hi);
     const U32 diff = hi - lo;
     U32 j = lo;
@@ -570,9 +711,17 @@ void Sieving::SieveInterval() {
     }
     if (j < end) s[j] += lg;
   }
+  // The larger ones hit the interval at most four times for each root (A's
+  // primes not at all: their roots lie beyond it).
+  for (; i < count; ++i) {
+    const U32 p = prime[i];
+    const std::uint8_t lg = logp[i];
+    for (U32 j = root1[i]; j < end; j += p) s[j] += lg;
+    for (U32 j = root2[i]; j < end; j += p) s[j] += lg;
+  }
 }
 
-void Sieving::Scan() {
+HOT void Sieving::Scan() {
   const std::uint8_t* s = sieve_.data();
   constexpr U64 kHigh = 0x8080808080808080ULL;
   for (U32 j = 0; j < fb_.interval; j += 32) {
@@ -587,7 +736,7 @@ void Sieving::Scan() {
   }
 }
 
-void Sieving::Candidate(U32 j) {
+HOT void Sieving::Candidate(U32 j) {
   STAT(++stats.cands;)
   if (!cValid_) ComputeC();
 #ifndef NDEBUG
@@ -619,16 +768,9 @@ void Sieving::Candidate(U32 j) {
   // The other base primes that divide Q(x) are those with x at a root: a
   // flag per prime first (a loop without branches), then the primes
   // flagged.
-  const U32* mg = fb_.magic.data();
-  const U32* r1 = root1_.data();
-  const U32* r2 = root2_.data();
   std::uint8_t* flag = flags_.data();
   const U32 count = fb_.size;
-  for (U32 i = 0; i < count; ++i) {
-    const U32 qq = static_cast<U32>((U64{j} * mg[i]) >> 32);
-    const U32 r = j - qq * prime[i];
-    flag[i] = static_cast<std::uint8_t>((r == r1[i]) | (r == r2[i]));
-  }
+  FlagRoots(j, fb_.magic.data(), prime, root1_.data(), root2_.data(), flag, count);
   hits_.clear();
   for (U32 i = 0; i < count; i += 8) {
     U64 word;
@@ -652,12 +794,15 @@ void Sieving::Candidate(U32 j) {
     }
   }
   if (u >> 64 != 0 || static_cast<U64>(u) > fb_.lpBound) return;
-  relations_.Add(a_ * x + b_, static_cast<U32>(u), columns_);
+  found_.y.push_back(a_ * x + b_);
+  found_.large.push_back(static_cast<U32>(u));
+  found_.count.push_back(static_cast<U32>(columns_.size()));
+  found_.columns.insert(found_.columns.end(), columns_.begin(), columns_.end());
 }
 
 // x^2 = y^2 mod N from each dependency of the rows; a factor when
 // x != +-y.
-bool Solve(const FactorBase& fb, const Relations& relations, StopPoll& poll, U192& factor) {
+HOT bool Solve(const FactorBase& fb, const Relations& relations, StopPoll& poll, U192& factor) {
   constexpr U32 kNone = Relations::kNone;
   const auto& rowList = relations.rows();
   const U32 columnCount = fb.size + 1;
@@ -753,7 +898,7 @@ bool Solve(const FactorBase& fb, const Relations& relations, StopPoll& poll, U19
 // How many threads sieve: this one and, where the machine has more cores,
 // helpers.
 unsigned SievingThreads() {
-#if defined(_GLIBCXX_HAS_GTHREADS) || defined(_LIBCPP_VERSION) || defined(_MSC_VER)
+#if TAKETA_SIQS_HAS_THREADS
 #ifdef TAKETA_SIQS_STATS
   if (const char* e = std::getenv("SIQS_THREADS")) return std::atoi(e);
 #endif
@@ -769,9 +914,12 @@ bool QuadraticSieve(const U192& n, StopPoll& poll, U192& factor) {
   FactorBase fb;
   if (!fb.Build(n, factor)) return true;
   Relations relations(fb.size + 1);
-  std::vector<Sieving> sievings;
   const unsigned threads = SievingThreads();
-  for (unsigned t = 0; t < threads; ++t) sievings.emplace_back(fb, relations, 0x9E3779B97F4A7C15ULL * (t + 1));
+  std::vector<Sieving> sievings;
+  for (unsigned t = 0; t < threads; ++t) sievings.emplace_back(fb, 0x9E3779B97F4A7C15ULL * (t + 1));
+#if TAKETA_SIQS_HAS_THREADS
+  std::vector<Outbox> outboxes(threads);
+#endif
   U32 extra = 24;  // dependencies wanted
 #ifdef TAKETA_SIQS_STATS
   stats.polys = 0;
@@ -779,27 +927,40 @@ bool QuadraticSieve(const U192& n, StopPoll& poll, U192& factor) {
   struct Report { const FactorBase& fb; const Relations& r; ~Report() { std::fprintf(stderr, "bits %d k %u fb %u pmax %u M %d s %d | polys %llu cands %llu rows %zu\n", fb.kn.Bits(), fb.k, fb.size, fb.prime[fb.size-1], fb.params.halfWidth, fb.s, (unsigned long long)stats.polys.load(), (unsigned long long)stats.cands.load(), r.rows().size()); } } report{fb, relations};
 #endif
   for (;;) {
+#if TAKETA_SIQS_HAS_THREADS
     // Helper threads sieve until this one has seen enough rows, or a stop.
-    std::atomic<bool> done{false};
-    std::vector<std::thread> helpers;
-#if defined(_GLIBCXX_HAS_GTHREADS) || defined(_LIBCPP_VERSION) || defined(_MSC_VER)
+    Helpers helpers;
     try {
       for (unsigned t = 1; t < threads; ++t) {
-        helpers.emplace_back([&done, &sieving = sievings[t]] {
-          while (!done.load(std::memory_order_relaxed)) sieving.Next();
+        helpers.threads.emplace_back([&done = helpers.done, &sieving = sievings[t], &outbox = outboxes[t]] {
+          while (!done.load(std::memory_order_relaxed)) {
+            sieving.Next();
+            outbox.Offer(sieving.found());
+          }
         });
       }
     } catch (const std::system_error&) {
-      // No thread to be had: this one sieves alone.
+      // No more threads to be had: those there are sieve.
     }
+    const std::size_t helping = helpers.threads.size();
+    const auto collect = [&] {
+      for (std::size_t t = 1; t <= helping; ++t) outboxes[t].Collect(relations);
+    };
+#else
+    const auto collect = [] {};
 #endif
     bool stopped = false;
     do {
       sievings[0].Next();
+      sievings[0].found().MoveTo(relations);
+      collect();
       stopped = poll.Stopped();
     } while (!stopped && !relations.Enough(extra));
-    done = true;
-    for (std::thread& helper : helpers) helper.join();
+#if TAKETA_SIQS_HAS_THREADS
+    helpers.Stop();
+    collect();
+    for (std::size_t t = 1; t <= helping; ++t) sievings[t].found().MoveTo(relations);
+#endif
     if (stopped) return false;
     if (Solve(fb, relations, poll, factor)) return true;
     if (poll.Stopped()) return false;

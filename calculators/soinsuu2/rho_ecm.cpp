@@ -48,10 +48,10 @@ bool Rho(const M& m, U64 c, U64 steps, StopPoll& poll, U192& factor) {
   return true;
 }
 
-// Whether odd k is prime, for k below 2^20.
+// Whether k is prime, for k below 2^17.
 bool IsSmallPrime(std::uint32_t k) {
   static const std::vector<bool> table = [] {
-    std::vector<bool> t(1u << 20);
+    std::vector<bool> t(kSmallPrimeLimit);
     for (std::uint32_t p : SmallPrimes()) t[p] = true;
     return t;
   }();

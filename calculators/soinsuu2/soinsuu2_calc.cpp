@@ -198,8 +198,8 @@ Factorisation ShortPath(std::string_view working, RunControl& run) {
   Step step = 3 <= bound ? Step::kDivisor : Step::kPastBound;
   for (; step == Step::kDivisor && passes.busy(); step = divisors.Next(bound)) {
     const std::uint64_t i = divisors.value();
-    std::uint64_t q = n / i;
-    if (n - i * q == 0) {
+    if (OddDivides(&n, 1, i, InverseMod2To64(i))) {
+      std::uint64_t q = n / i;
       // Divided out as often as it goes, the bound shown after each time.
       do {
         if (q == 1) return factors.Last(std::to_string(i));
@@ -234,7 +234,10 @@ Factorisation LongPath(std::string_view working, RunControl& run) {
   Step step = 3 <= bound ? Step::kDivisor : Step::kPastBound;
   for (; step == Step::kDivisor && passes.busy(); step = divisors.Next(bound)) {
     const UInt128 d = divisors.value();
-    if (n.Remainder(d) == 0) {
+    const bool divides = d >> 64 == 0 ? n.DividedByOdd(static_cast<std::uint64_t>(d),
+                                                       InverseMod2To64(static_cast<std::uint64_t>(d)))
+                                      : n.Remainder(d) == 0;
+    if (divides) {
       do {
         n.DivideExactly(d);
         if (n.IsOne()) return factors.Last(ToDecimal(d));

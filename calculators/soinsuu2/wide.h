@@ -84,10 +84,12 @@ class Montgomery {
 
   const U192& modulus() const { return modulus_; }
 
-  Elem Mul(const Elem& a, const Elem& b) const;
-  Elem Sqr(const Elem& a) const { return Mul(a, a); }
-  Elem Add(const Elem& a, const Elem& b) const;
-  Elem Sub(const Elem& a, const Elem& b) const;
+  // Inlined into the loops of rho, ECM and the primality tests, where the
+  // time goes.
+  [[gnu::always_inline]] Elem Mul(const Elem& a, const Elem& b) const;
+  [[gnu::always_inline]] Elem Sqr(const Elem& a) const { return Mul(a, a); }
+  [[gnu::always_inline]] Elem Add(const Elem& a, const Elem& b) const;
+  [[gnu::always_inline]] Elem Sub(const Elem& a, const Elem& b) const;
   Elem One() const { return one_; }
   Elem Zero() const { return Elem{}; }
   // x in [0, n) into Montgomery form, and back.
@@ -152,7 +154,7 @@ bool Montgomery<W>::AtLeastModulus(const U64* t, U64 top) const {
 }
 
 template <>
-inline std::array<U64, 1> Montgomery<1>::Mul(const Elem& a, const Elem& b) const {
+[[gnu::always_inline]] inline std::array<U64, 1> Montgomery<1>::Mul(const Elem& a, const Elem& b) const {
   // t - m n with m = t n^(-1) mod 2^64: the low words cancel exactly.
   const UInt128 t = UInt128{a[0]} * b[0];
   const U64 m = static_cast<U64>(t) * (~nInv_ + 1);
@@ -163,7 +165,7 @@ inline std::array<U64, 1> Montgomery<1>::Mul(const Elem& a, const Elem& b) const
 }
 
 template <int W>
-std::array<U64, W> Montgomery<W>::Mul(const Elem& a, const Elem& b) const {
+[[gnu::always_inline]] inline std::array<U64, W> Montgomery<W>::Mul(const Elem& a, const Elem& b) const {
   // Coarsely integrated operand scanning.
   U64 t[W + 2] = {};
   for (int i = 0; i < W; ++i) {
@@ -202,7 +204,7 @@ std::array<U64, W> Montgomery<W>::Mul(const Elem& a, const Elem& b) const {
 }
 
 template <int W>
-std::array<U64, W> Montgomery<W>::Add(const Elem& a, const Elem& b) const {
+[[gnu::always_inline]] inline std::array<U64, W> Montgomery<W>::Add(const Elem& a, const Elem& b) const {
   U64 t[W];
   U64 carry = 0;
   for (int i = 0; i < W; ++i) {
@@ -225,7 +227,7 @@ std::array<U64, W> Montgomery<W>::Add(const Elem& a, const Elem& b) const {
 }
 
 template <int W>
-std::array<U64, W> Montgomery<W>::Sub(const Elem& a, const Elem& b) const {
+[[gnu::always_inline]] inline std::array<U64, W> Montgomery<W>::Sub(const Elem& a, const Elem& b) const {
   Elem r;
   U64 borrow = 0;
   for (int i = 0; i < W; ++i) {
