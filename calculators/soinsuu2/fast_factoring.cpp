@@ -1,15 +1,7 @@
 #include "calculators/soinsuu2/fast_factoring.h"
 
 #include <algorithm>
-#ifdef TAKETA_SIQS_STATS
-#include <cstdio>
-#include <ctime>
-static double ThreadCpu() { timespec t; clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t); return t.tv_sec + t.tv_nsec * 1e-9; }
-struct PhaseTimer { const char* name; double t0 = ThreadCpu(); ~PhaseTimer() { std::fprintf(stderr, "  %s %.4f\n", name, ThreadCpu() - t0); } };
-#define PHASE(name) PhaseTimer phaseTimer{name}
-#else
-#define PHASE(name)
-#endif
+#include <cassert>
 
 #include "calculators/soinsuu2/primality.h"
 #include "calculators/soinsuu2/quadratic_sieve.h"
@@ -64,7 +56,6 @@ class Engine {
 
   // n - 1 = F R with F factored into proven primes until F^3 >= n.
   Verdict ProvePrime(const U192& n) {
-    PHASE("prove");
     U192 rest = n - U192(1), f(1);
     std::vector<U192> fPrimes;
     for (std::uint32_t p : SmallPrimes()) {
@@ -79,7 +70,9 @@ class Engine {
     std::vector<U192> pending;
     if (!rest.IsOne()) pending.push_back(rest);
     while (!CubeAtLeast(f, n)) {
-      // The smallest piece first: the cheapest to settle.
+      // The smallest piece first: the cheapest to settle. (F = n - 1 once
+      // every piece is in.)
+      assert(!pending.empty());
       const auto smallest = std::min_element(pending.begin(), pending.end());
       const U192 piece = *smallest;
       pending.erase(smallest);
@@ -113,13 +106,8 @@ class Engine {
         if (poll_.Stopped()) return false;
       }
     }
-    {
-      PHASE("rho");
-      if (PollardRho(n, 1, kRhoSteps, poll_, factor)) return true;
-    }
+    if (PollardRho(n, 1, kRhoSteps, poll_, factor)) return true;
     if (poll_.Stopped()) return false;
-    {
-    PHASE("ecm");
     // A few elliptic curves for factors of 9 to 15 digits, a small part of
     // what the sieve would take on a number this size.
     for (const EcmLevel& level : kEcmLevels) {
@@ -129,8 +117,6 @@ class Engine {
         if (poll_.Stopped()) return false;
       }
     }
-    }
-    PHASE("siqs");
     return QuadraticSieve(n, poll_, factor);
   }
 

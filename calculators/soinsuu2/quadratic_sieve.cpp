@@ -1,25 +1,19 @@
 #include "calculators/soinsuu2/quadratic_sieve.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cassert>
 #include <cmath>
 #include <cstring>
-#ifdef TAKETA_SIQS_STATS
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
-#endif
-#include <atomic>
 #include <system_error>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 #if defined(_GLIBCXX_HAS_GTHREADS) || defined(_LIBCPP_VERSION) || defined(_MSC_VER)
 #include <mutex>
 #include <thread>
 #endif
-#include <unordered_map>
-#include <unordered_set>
-#include <vector>
 
 #include "calculators/soinsuu2/primality.h"
 
@@ -27,15 +21,6 @@ namespace taketa::soinsuu2 {
 namespace {
 
 using U32 = std::uint32_t;
-
-#ifdef TAKETA_SIQS_STATS
-struct Stats { std::atomic<U64> polys{0}, cands{0}; } stats;
-#define STAT(x) x
-#define HOT [[gnu::noinline]]
-#else
-#define STAT(x)
-#define HOT
-#endif
 
 // ---------------------------------------------------------------------------
 // Arithmetic modulo a small prime.
@@ -265,13 +250,6 @@ bool FactorBase::Build(const U192& number, U192& factor) {
   n = number;
   ChooseMultiplier();
   params = ParamsFor(kn.Bits());
-  double fudge = kThresholdFudge;
-#ifdef TAKETA_SIQS_STATS
-  if (const char* e = std::getenv("SIQS_FB")) params.fbSize = static_cast<int>(params.fbSize * std::atof(e));
-  if (const char* e = std::getenv("SIQS_M")) params.halfWidth = std::atoi(e);
-  if (const char* e = std::getenv("SIQS_LP")) params.lpMultiplier = std::atoi(e);
-  if (const char* e = std::getenv("SIQS_FUDGE")) fudge = std::atof(e);
-#endif
   interval = 2 * static_cast<U32>(params.halfWidth);
   // 2, then the primes p with kN a square mod p.
   prime.push_back(2);
@@ -300,11 +278,7 @@ bool FactorBase::Build(const U192& number, U192& factor) {
     logp.push_back(static_cast<std::uint8_t>(std::lround(std::log2(static_cast<double>(p)))));
   }
   sieveStart = 1;
-  U32 smallest = kSmallestSieved;
-#ifdef TAKETA_SIQS_STATS
-  if (const char* e = std::getenv("SIQS_SKIP")) smallest = std::atoi(e);
-#endif
-  while (sieveStart < size && prime[sieveStart] < smallest) ++sieveStart;
+  while (sieveStart < size && prime[sieveStart] < kSmallestSieved) ++sieveStart;
   lpBound = U64{prime[size - 1]} * static_cast<U64>(params.lpMultiplier);
   // Candidates: the sieve sum comes within log2 of the large-prime bound
   // (and a margin for what is not sieved) of log2 |Q(x)| at its largest,
@@ -312,8 +286,8 @@ bool FactorBase::Build(const U192& number, U192& factor) {
   const double logKn = std::log2(static_cast<double>(kn.w[2]) * 0x1p128 +
                                  static_cast<double>(kn.w[1]) * 0x1p64 + static_cast<double>(kn.w[0]));
   const double logQMax = std::log2(static_cast<double>(params.halfWidth)) + 0.5 * (logKn - 1);
-  const double threshold = logQMax - std::log2(static_cast<double>(lpBound)) - fudge;
-  init = static_cast<std::uint8_t>(128 - std::clamp(std::lround(threshold), 8L, 120L));
+  const double threshold = logQMax - std::log2(static_cast<double>(lpBound)) - kThresholdFudge;
+  init = static_cast<std::uint8_t>(128 - std::clamp(static_cast<int>(std::lround(threshold)), 8, 120));
   logTarget = 0.5 * (logKn + 1) * std::log(2.0) - std::log(static_cast<double>(params.halfWidth));
   ChooseAShape();
   return true;
@@ -322,10 +296,7 @@ bool FactorBase::Build(const U192& number, U192& factor) {
 void FactorBase::ChooseAShape() {
   // Primes of about 1000 where the base reaches that far.
   const double pMax = prime[size - 1];
-  double preferred = std::min(1000.0, pMax / 2);
-#ifdef TAKETA_SIQS_STATS
-  if (const char* e = std::getenv("SIQS_Q")) preferred = std::min(std::atof(e), pMax / 2);
-#endif
+  const double preferred = std::min(1000.0, pMax / 2);
   s = std::max(1, static_cast<int>(std::lround(logTarget / std::log(preferred))));
   double q = std::exp(logTarget / s);
   while (q > pMax / 1.5 && s < 20) q = std::exp(logTarget / ++s);
@@ -486,35 +457,8 @@ class Sieving {
       NextB(index_);
     }
     index_ = index_ + 1 == (1u << (fb_.s - 1)) ? 0 : index_ + 1;
-#ifdef TAKETA_SIQS_STATS
-    static bool once = false;
-    if (std::getenv("SIQS_MICRO") && !once) {
-      once = true;
-      auto now = [] { timespec t; clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t); return t.tv_sec + t.tv_nsec * 1e-9; };
-      double bestSieve = 1e9, bestScan = 1e9, bestNext = 1e9, bestFlags = 1e9;
-      for (int rep = 0; rep < 100; ++rep) {
-        double t0 = now();
-        for (int k = 0; k < 100; ++k) SieveInterval();
-        double t1 = now();
-        for (int k = 0; k < 100; ++k) { U64 w = 0; const std::uint8_t* q = sieve_.data(); for (U32 j = 0; j < fb_.interval; j += 32) { U64 v[4]; std::memcpy(v, q + j, 32); w += ((v[0] | v[1] | v[2] | v[3]) & 0x8080808080808080ULL) != 0; } asm volatile("" :: "r"(w)); }
-        double t2 = now();
-        for (int k = 0; k < 100; ++k) { NextB(1); NextB(1); }
-        double t3 = now();
-        for (int k = 0; k < 100; ++k) {
-          const U32 j = 1000 + k;
-          FlagRoots(j, fb_.magic.data(), fb_.prime.data(), root1_.data(), root2_.data(), flags_.data(), fb_.size);
-          asm volatile("" ::: "memory");
-        }
-        double t4 = now();
-        bestFlags = std::min(bestFlags, (t4 - t3) / 100);
-        bestSieve = std::min(bestSieve, (t1 - t0) / 100); bestScan = std::min(bestScan, (t2 - t1) / 100); bestNext = std::min(bestNext, (t3 - t2) / 200);
-      }
-      std::fprintf(stderr, "micro: sieve %.2f us  scan %.2f us  nextB %.2f us flags %.2f us\n", bestSieve * 1e6, bestScan * 1e6, bestNext * 1e6, bestFlags * 1e6);
-    }
-#endif
     SieveInterval();
     Scan();
-    STAT(++stats.polys;)
   }
 
  private:
@@ -559,7 +503,7 @@ class Sieving {
   std::vector<U32> columns_;
 };
 
-HOT void Sieving::NewA() {
+void Sieving::NewA() {
   const U32 size = fb_.size;
   const std::vector<U32>& prime = fb_.prime;
   // s - 1 random primes of the range, the last one chosen to bring A near
@@ -567,7 +511,7 @@ HOT void Sieving::NewA() {
   const auto taken = [&](U32 i) {
     return fb_.sqrt[i] == 0 || std::find(aIndex_.begin(), aIndex_.end(), i) != aIndex_.end();
   };
-  for (;;) {
+  for (int repeats = 0;;) {
     aIndex_.clear();
     double logA = 0;
     while (aIndex_.size() + 1 < static_cast<std::size_t>(fb_.s)) {
@@ -588,7 +532,9 @@ HOT void Sieving::NewA() {
     Int128 a = 1;
     for (U32 i : aIndex_) a *= prime[i];
     const U64 key = static_cast<U64>(a) ^ static_cast<U64>(a >> 64) * 0x9E3779B97F4A7C15ULL;
-    if (!usedA_.insert(key).second) continue;
+    // A small base may run out of new values of A: then old ones come
+    // again, whose relations repeat and only cost time.
+    if (!usedA_.insert(key).second && ++repeats < 1000) continue;
     a_ = a;
     break;
   }
@@ -648,7 +594,7 @@ HOT void Sieving::NewA() {
   }
 }
 
-HOT void Sieving::NextB(U32 index) {
+void Sieving::NextB(U32 index) {
   // Gray code: the polynomial `index` differs from the one before in the
   // sign of one B_v.
   const int v = std::countr_zero(index);
@@ -684,7 +630,7 @@ void Sieving::ComputeC() {
   cValid_ = true;
 }
 
-HOT void Sieving::SieveInterval() {
+void Sieving::SieveInterval() {
   std::uint8_t* s = sieve_.data();
   std::memset(s, fb_.init, fb_.interval);
   const U32 end = fb_.interval, count = fb_.size;
@@ -692,13 +638,9 @@ HOT void Sieving::SieveInterval() {
   const std::uint8_t* logp = fb_.logp.data();
   const U32* root1 = root1_.data();
   const U32* root2 = root2_.data();
-  // Primes below a quarter of the interval: both roots in one loop.
-  U32 i = fb_.sieveStart;
-  U32 split = end / 4;
-#ifdef TAKETA_SIQS_STATS
-  if (const char* e = std::getenv("SIQS_SPLIT")) split = std::atoi(e);
-#endif
-  for (; i < count && prime[i] < split; ++i) {
+  // Both roots in one loop, then the lower one's last step (A's primes
+  // have both roots beyond the interval).
+  for (U32 i = fb_.sieveStart; i < count; ++i) {
     const U32 p = prime[i];
     const std::uint8_t lg = logp[i];
     U32 lo = root1[i], hi = root2[i];
@@ -711,17 +653,9 @@ HOT void Sieving::SieveInterval() {
     }
     if (j < end) s[j] += lg;
   }
-  // The larger ones hit the interval at most four times for each root (A's
-  // primes not at all: their roots lie beyond it).
-  for (; i < count; ++i) {
-    const U32 p = prime[i];
-    const std::uint8_t lg = logp[i];
-    for (U32 j = root1[i]; j < end; j += p) s[j] += lg;
-    for (U32 j = root2[i]; j < end; j += p) s[j] += lg;
-  }
 }
 
-HOT void Sieving::Scan() {
+void Sieving::Scan() {
   const std::uint8_t* s = sieve_.data();
   constexpr U64 kHigh = 0x8080808080808080ULL;
   for (U32 j = 0; j < fb_.interval; j += 32) {
@@ -736,8 +670,7 @@ HOT void Sieving::Scan() {
   }
 }
 
-HOT void Sieving::Candidate(U32 j) {
-  STAT(++stats.cands;)
+void Sieving::Candidate(U32 j) {
   if (!cValid_) ComputeC();
 #ifndef NDEBUG
   {
@@ -779,20 +712,22 @@ HOT void Sieving::Candidate(U32 j) {
   }
   for (U32 i : hits_) {
     const U32 p = prime[i];
-    while (u >> 64 != 0) {
+    do {
+      if (u >> 64 == 0) {  // the rest in 64-bit divisions
+        U64 v = static_cast<U64>(u);
+        do {
+          v /= p;
+          columns_.push_back(i + 1);
+        } while (v % p == 0);
+        u = v;
+        break;
+      }
       u /= p;
       columns_.push_back(i + 1);
-      if (u % p != 0) break;
-    }
-    if (u >> 64 == 0) {
-      U64 v = static_cast<U64>(u);
-      while (v % p == 0) {
-        v /= p;
-        columns_.push_back(i + 1);
-      }
-      u = v;
-    }
+    } while (u % p == 0);
   }
+  // What is left: 1, a large prime (below pMax^2, with no factor in the
+  // base), or too much.
   if (u >> 64 != 0 || static_cast<U64>(u) > fb_.lpBound) return;
   found_.y.push_back(a_ * x + b_);
   found_.large.push_back(static_cast<U32>(u));
@@ -802,7 +737,7 @@ HOT void Sieving::Candidate(U32 j) {
 
 // x^2 = y^2 mod N from each dependency of the rows; a factor when
 // x != +-y.
-HOT bool Solve(const FactorBase& fb, const Relations& relations, StopPoll& poll, U192& factor) {
+bool Solve(const FactorBase& fb, const Relations& relations, StopPoll& poll, U192& factor) {
   constexpr U32 kNone = Relations::kNone;
   const auto& rowList = relations.rows();
   const U32 columnCount = fb.size + 1;
@@ -827,10 +762,12 @@ HOT bool Solve(const FactorBase& fb, const Relations& relations, StopPoll& poll,
     row[cw + r / 64] |= U64{1} << (r % 64);
   }
   // Gaussian elimination; the rows left without a pivot are dependencies.
-  // A row without a pivot has nothing left in the columns already done, so
-  // each step works from the current column's word on.
+  // The columns of the large primes, with few entries, come first, so that
+  // the dense ones of the small primes are filled in last. A row without a
+  // pivot has nothing left in the columns already done, so each step works
+  // on the words up to the current column's, and the history.
   std::vector<std::uint8_t> pivot(rows, 0);
-  for (U32 col = 0; col < c; ++col) {
+  for (U32 col = c; col-- > 0;) {
     const U32 w = col / 64;
     const U64 bit = U64{1} << (col % 64);
     U32 pr = kNone;
@@ -846,7 +783,8 @@ HOT bool Solve(const FactorBase& fb, const Relations& relations, StopPoll& poll,
     for (U32 r = pr + 1; r < rows; ++r) {
       U64* dst = &m[static_cast<std::size_t>(r) * width];
       if (pivot[r] || !(dst[w] & bit)) continue;
-      for (U32 k = w; k < width; ++k) dst[k] ^= src[k];
+      for (U32 k = 0; k <= w; ++k) dst[k] ^= src[k];
+      for (U32 k = cw; k < width; ++k) dst[k] ^= src[k];
     }
     if ((col & 63) == 0 && poll.Stopped()) return false;
   }
@@ -899,9 +837,6 @@ HOT bool Solve(const FactorBase& fb, const Relations& relations, StopPoll& poll,
 // helpers.
 unsigned SievingThreads() {
 #if TAKETA_SIQS_HAS_THREADS
-#ifdef TAKETA_SIQS_STATS
-  if (const char* e = std::getenv("SIQS_THREADS")) return std::atoi(e);
-#endif
   return std::clamp(std::thread::hardware_concurrency(), 1u, kMaxThreads);
 #else
   return 1;
@@ -921,11 +856,6 @@ bool QuadraticSieve(const U192& n, StopPoll& poll, U192& factor) {
   std::vector<Outbox> outboxes(threads);
 #endif
   U32 extra = 24;  // dependencies wanted
-#ifdef TAKETA_SIQS_STATS
-  stats.polys = 0;
-  stats.cands = 0;
-  struct Report { const FactorBase& fb; const Relations& r; ~Report() { std::fprintf(stderr, "bits %d k %u fb %u pmax %u M %d s %d | polys %llu cands %llu rows %zu\n", fb.kn.Bits(), fb.k, fb.size, fb.prime[fb.size-1], fb.params.halfWidth, fb.s, (unsigned long long)stats.polys.load(), (unsigned long long)stats.cands.load(), r.rows().size()); } } report{fb, relations};
-#endif
   for (;;) {
 #if TAKETA_SIQS_HAS_THREADS
     // Helper threads sieve until this one has seen enough rows, or a stop.
