@@ -58,7 +58,8 @@ std::map<std::string, std::vector<Input>> ReadCases(const std::string& path) {
     if (factors.size() == 1 && factors[0] == number) {
       input.expected = number + " は素数です。";
     } else if (!factors.empty() && factors[0] != "?") {
-      for (std::size_t i = 0; i < factors.size(); ++i) input.expected += (i ? "×" : "") + factors[i];
+      for (std::size_t i = 0; i < factors.size(); ++i)
+        input.expected += (i ? "×" : "") + factors[i];
     }
     cases[cls].push_back(input);
   }
@@ -94,7 +95,8 @@ double RunOnce(const std::string& calc, const Input& input) {
   if (child < 0) return -1;
   std::string text;
   char buffer[512];
-  for (ssize_t got; (got = read(out, buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(got));
+  for (ssize_t got; (got = read(out, buffer, sizeof buffer)) > 0;)
+    text.append(buffer, static_cast<std::size_t>(got));
   close(out);
   int status = 0;
   waitpid(child, &status, 0);
@@ -107,7 +109,8 @@ double RunOnce(const std::string& calc, const Input& input) {
 
 // Ctrl-C after `after` in the fast phase: the time from the signal to the
 // run's end, or a negative value when it did not exit with 130.
-double StopLatency(const std::string& calc, const std::string& number, std::chrono::milliseconds after) {
+double StopLatency(const std::string& calc, const std::string& number,
+                   std::chrono::milliseconds after) {
   int out = -1;
   const pid_t child = Start(calc, number, out);
   if (child < 0) return -1;
@@ -162,7 +165,8 @@ int main(int argc, char** argv) {
       for (int r = 0; r < runs; ++r) {
         const double seconds = RunOnce(calc, input);
         if (seconds < 0) {
-          std::printf("%s %s: %s\n", c.name, input.number.c_str(), seconds == -2 ? "wrong answer" : "failed");
+          std::printf("%s %s: %s\n", c.name, input.number.c_str(),
+                      seconds == -2 ? "wrong answer" : "failed");
           return 1;
         }
         samples.push_back(seconds);
@@ -171,7 +175,8 @@ int main(int argc, char** argv) {
     }
     const double median = Median(times);
     const double max = *std::max_element(times.begin(), times.end());
-    const bool met = (c.medianTarget == 0 || median <= c.medianTarget) && (c.maxTarget == 0 || max <= c.maxTarget);
+    const bool met = (c.medianTarget == 0 || median <= c.medianTarget) &&
+                     (c.maxTarget == 0 || max <= c.maxTarget);
     allMet = allMet && met;
     std::printf("%-12s %6zu %9.3f %9.3f %9.3f  %s\n", c.name, times.size(), median, max,
                 *std::min_element(times.begin(), times.end()), met ? "ok" : "OVER");

@@ -49,7 +49,8 @@ class Engine {
  private:
   // Prime or composite, proven.
   Verdict Primality(const U192& n) {
-    if (n < kMillerRabinProofBound) return IsPrimeBelowProofBound(n) ? Verdict::kPrime : Verdict::kComposite;
+    if (n < kMillerRabinProofBound)
+      return IsPrimeBelowProofBound(n) ? Verdict::kPrime : Verdict::kComposite;
     if (!IsProbablePrime(n)) return Verdict::kComposite;
     return ProvePrime(n);
   }
@@ -79,7 +80,8 @@ class Engine {
       const Verdict verdict = Primality(piece);
       if (verdict == Verdict::kStopped) return verdict;
       if (verdict == Verdict::kPrime) {
-        if (std::find(fPrimes.begin(), fPrimes.end(), piece) == fPrimes.end()) fPrimes.push_back(piece);
+        if (std::find(fPrimes.begin(), fPrimes.end(), piece) == fPrimes.end())
+          fPrimes.push_back(piece);
         f = f * piece;
         continue;
       }
@@ -126,7 +128,8 @@ class Engine {
     std::uint32_t b1;
     int curves;
   };
-  static constexpr EcmLevel kEcmLevels[] = {{100, 150, 3}, {125, 400, 4}, {150, 1000, 4}, {165, 2000, 3}};
+  static constexpr EcmLevel kEcmLevels[] = {
+      {100, 150, 3}, {125, 400, 4}, {150, 1000, 4}, {165, 2000, 3}};
 
   StopPoll& poll_;
   U64 sigma_ = 7;

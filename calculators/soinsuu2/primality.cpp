@@ -78,7 +78,7 @@ Verdict ProveByNMinusOne(const U192& n, const U192& f, const std::vector<U192>& 
         const auto one = m.One();
         const auto x = m.Pow(m.To(U192(a)), e);
         if (m.Pow(x, q) != one) return kCompositeFound;  // a^(n-1) != 1
-        if (x == one) return kNextBase;                   // a is a q-th power mod n
+        if (x == one) return kNextBase;                  // a is a q-th power mod n
         return Gcd(m.From(m.Sub(x, one)), n).IsOne() ? kHolds : kCompositeFound;
       });
       if (outcome == kCompositeFound) return Verdict::kComposite;

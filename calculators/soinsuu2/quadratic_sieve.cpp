@@ -98,16 +98,16 @@ U192 Magnitude(Int128 v) { return U192::From128(static_cast<UInt128>(v < 0 ? -v 
 // Parameters by the size of kN.
 
 struct Params {
-  int bits;        // of kN
-  int fbSize;      // primes in the factor base, 2 included
-  int halfWidth;   // M: the sieve runs over -M <= x < M
+  int bits;          // of kN
+  int fbSize;        // primes in the factor base, 2 included
+  int halfWidth;     // M: the sieve runs over -M <= x < M
   int lpMultiplier;  // large primes up to this times the largest base prime
 };
 
 constexpr Params kParams[] = {
-    {64, 60, 4096, 30},      {80, 100, 8192, 30},     {96, 150, 16384, 40},
-    {112, 220, 16384, 40},   {128, 350, 16384, 40},   {144, 600, 16384, 50},
-    {160, 950, 16384, 60},   {176, 1500, 16384, 70},  {192, 2200, 16384, 80},
+    {64, 60, 4096, 30},    {80, 100, 8192, 30},    {96, 150, 16384, 40},
+    {112, 220, 16384, 40}, {128, 350, 16384, 40},  {144, 600, 16384, 50},
+    {160, 950, 16384, 60}, {176, 1500, 16384, 70}, {192, 2200, 16384, 80},
 };
 
 Params ParamsFor(int bits) {
@@ -118,7 +118,8 @@ Params ParamsFor(int bits) {
     const Params& lo = kParams[i - 1];
     const double f = static_cast<double>(bits - lo.bits) / (hi.bits - lo.bits);
     const auto mix = [f](int a, int b) { return static_cast<int>(std::lround(a + f * (b - a))); };
-    return {bits, mix(lo.fbSize, hi.fbSize), lo.halfWidth == hi.halfWidth ? lo.halfWidth : hi.halfWidth,
+    return {bits, mix(lo.fbSize, hi.fbSize),
+            lo.halfWidth == hi.halfWidth ? lo.halfWidth : hi.halfWidth,
             mix(lo.lpMultiplier, hi.lpMultiplier)};
   }
   return kParams[std::size(kParams) - 1];
@@ -225,9 +226,15 @@ void FactorBase::ChooseMultiplier() {
     if (!MultiplyChecked(n, U192(m), product) || product.Bits() > 180) break;
     double score = -0.5 * std::log(static_cast<double>(m));
     switch ((m * n8) & 7) {
-      case 1: score += 2 * std::log(2.0); break;
-      case 5: score += std::log(2.0); break;
-      default: score += 0.5 * std::log(2.0); break;
+      case 1:
+        score += 2 * std::log(2.0);
+        break;
+      case 5:
+        score += std::log(2.0);
+        break;
+      default:
+        score += 0.5 * std::log(2.0);
+        break;
     }
     for (std::size_t i = 0; i < nMod.size(); ++i) {
       const U32 p = primes[i + 1];
@@ -283,11 +290,13 @@ bool FactorBase::Build(const U192& number, U192& factor) {
   // Candidates: the sieve sum comes within log2 of the large-prime bound
   // (and a margin for what is not sieved) of log2 |Q(x)| at its largest,
   // M sqrt(kN / 2).
-  const double logKn = std::log2(static_cast<double>(kn.w[2]) * 0x1p128 +
-                                 static_cast<double>(kn.w[1]) * 0x1p64 + static_cast<double>(kn.w[0]));
+  const double logKn =
+      std::log2(static_cast<double>(kn.w[2]) * 0x1p128 + static_cast<double>(kn.w[1]) * 0x1p64 +
+                static_cast<double>(kn.w[0]));
   const double logQMax = std::log2(static_cast<double>(params.halfWidth)) + 0.5 * (logKn - 1);
   const double threshold = logQMax - std::log2(static_cast<double>(lpBound)) - kThresholdFudge;
-  init = static_cast<std::uint8_t>(128 - std::clamp(static_cast<int>(std::lround(threshold)), 8, 120));
+  init =
+      static_cast<std::uint8_t>(128 - std::clamp(static_cast<int>(std::lround(threshold)), 8, 120));
   logTarget = 0.5 * (logKn + 1) * std::log(2.0) - std::log(static_cast<double>(params.halfWidth));
   ChooseAShape();
   return true;
@@ -302,7 +311,8 @@ void FactorBase::ChooseAShape() {
   while (q > pMax / 1.5 && s < 20) q = std::exp(logTarget / ++s);
   // About forty primes around q: enough for every A needed, few enough
   // that their inverses mod the base primes are computed once each.
-  const U32 centre = static_cast<U32>(std::lower_bound(prime.begin(), prime.end(), static_cast<U32>(q)) - prime.begin());
+  const U32 centre = static_cast<U32>(
+      std::lower_bound(prime.begin(), prime.end(), static_cast<U32>(q)) - prime.begin());
   aLo = std::max(sieveStart + 1, centre > 20 ? centre - 20 : 0);
   aHi = std::min(size - 1, aLo + 40);
 }
@@ -609,8 +619,10 @@ void Sieving::NextB(U32 index) {
   }
   b_ += d;
   // The roots move by -+2 B_v / A mod p.
-  StepRoots(subtract, reinterpret_cast<const std::int32_t*>(&bainv_[static_cast<std::size_t>(v) * count]),
-            reinterpret_cast<const std::int32_t*>(step_.data()), reinterpret_cast<std::int32_t*>(root1_.data()),
+  StepRoots(subtract,
+            reinterpret_cast<const std::int32_t*>(&bainv_[static_cast<std::size_t>(v) * count]),
+            reinterpret_cast<const std::int32_t*>(step_.data()),
+            reinterpret_cast<std::int32_t*>(root1_.data()),
             reinterpret_cast<std::int32_t*>(root2_.data()), count);
 }
 
@@ -708,7 +720,8 @@ void Sieving::Candidate(U32 j) {
   for (U32 i = 0; i < count; i += 8) {
     U64 word;
     std::memcpy(&word, flag + i, 8);
-    for (; word != 0; word &= word - 1) hits_.push_back(i + static_cast<U32>(std::countr_zero(word) / 8));
+    for (; word != 0; word &= word - 1)
+      hits_.push_back(i + static_cast<U32>(std::countr_zero(word) / 8));
   }
   for (U32 i : hits_) {
     const U32 p = prime[i];
@@ -813,7 +826,8 @@ bool Solve(const FactorBase& fb, const Relations& relations, StopPoll& poll, U19
           for (U32 f = 0; f < re.count; ++f) ++exponent[relations.factor(re.first + f)];
         }
         // Two partials: their large prime squared.
-        if (rowList[k][1] != kNone) y = mont.Mul(y, reduced(U192(relations.relation(rowList[k][0]).large)));
+        if (rowList[k][1] != kNone)
+          y = mont.Mul(y, reduced(U192(relations.relation(rowList[k][0]).large)));
       }
       for (U32 col = 1; col < columnCount; ++col) {
         if (exponent[col] == 0) continue;
@@ -862,12 +876,13 @@ bool QuadraticSieve(const U192& n, StopPoll& poll, U192& factor) {
     Helpers helpers;
     try {
       for (unsigned t = 1; t < threads; ++t) {
-        helpers.threads.emplace_back([&done = helpers.done, &sieving = sievings[t], &outbox = outboxes[t]] {
-          while (!done.load(std::memory_order_relaxed)) {
-            sieving.Next();
-            outbox.Offer(sieving.found());
-          }
-        });
+        helpers.threads.emplace_back(
+            [&done = helpers.done, &sieving = sievings[t], &outbox = outboxes[t]] {
+              while (!done.load(std::memory_order_relaxed)) {
+                sieving.Next();
+                outbox.Offer(sieving.found());
+              }
+            });
       }
     } catch (const std::system_error&) {
       // No more threads to be had: those there are sieve.

@@ -28,7 +28,9 @@ struct U192 {
     x.w = {w0, w1, w2};
     return x;
   }
-  static U192 From128(UInt128 v) { return FromWords(static_cast<U64>(v), static_cast<U64>(v >> 64), 0); }
+  static U192 From128(UInt128 v) {
+    return FromWords(static_cast<U64>(v), static_cast<U64>(v >> 64), 0);
+  }
 
   // At most 57 decimal digits.
   static U192 FromDecimal(std::string_view digits);
@@ -154,7 +156,8 @@ bool Montgomery<W>::AtLeastModulus(const U64* t, U64 top) const {
 }
 
 template <>
-[[gnu::always_inline]] inline std::array<U64, 1> Montgomery<1>::Mul(const Elem& a, const Elem& b) const {
+[[gnu::always_inline]] inline std::array<U64, 1> Montgomery<1>::Mul(const Elem& a,
+                                                                    const Elem& b) const {
   // t - m n with m = t n^(-1) mod 2^64: the low words cancel exactly.
   const UInt128 t = UInt128{a[0]} * b[0];
   const U64 m = static_cast<U64>(t) * (~nInv_ + 1);
@@ -165,7 +168,8 @@ template <>
 }
 
 template <int W>
-[[gnu::always_inline]] inline std::array<U64, W> Montgomery<W>::Mul(const Elem& a, const Elem& b) const {
+[[gnu::always_inline]] inline std::array<U64, W> Montgomery<W>::Mul(const Elem& a,
+                                                                    const Elem& b) const {
   // Coarsely integrated operand scanning.
   U64 t[W + 2] = {};
   for (int i = 0; i < W; ++i) {
@@ -204,7 +208,8 @@ template <int W>
 }
 
 template <int W>
-[[gnu::always_inline]] inline std::array<U64, W> Montgomery<W>::Add(const Elem& a, const Elem& b) const {
+[[gnu::always_inline]] inline std::array<U64, W> Montgomery<W>::Add(const Elem& a,
+                                                                    const Elem& b) const {
   U64 t[W];
   U64 carry = 0;
   for (int i = 0; i < W; ++i) {
@@ -227,7 +232,8 @@ template <int W>
 }
 
 template <int W>
-[[gnu::always_inline]] inline std::array<U64, W> Montgomery<W>::Sub(const Elem& a, const Elem& b) const {
+[[gnu::always_inline]] inline std::array<U64, W> Montgomery<W>::Sub(const Elem& a,
+                                                                    const Elem& b) const {
   Elem r;
   U64 borrow = 0;
   for (int i = 0; i < W; ++i) {

@@ -161,8 +161,8 @@ TEST_F(FastFactoring, StrongPseudoprimesAreSplit) {
 // shows; the fast phase adds only factors.
 TEST_F(FastFactoring, ProgressUpToTheSwitch) {
   for (const char* working : {
-           "8386926760129269637",                                 // short path: 2000003 x a prime
-           "173480413424668708171159453249685950178703736836",  // 2^2 3 1999993 and a prime
+           "8386926760129269637",                                // short path: 2000003 x a prime
+           "173480413424668708171159453249685950178703736836",   // 2^2 3 1999993 and a prime
            "5196551101703001151828606685649453720693099752473",  // three primes past the switch
        }) {
     SCOPED_TRACE(working);
@@ -247,17 +247,20 @@ TEST(Soinsuu2Wide, ArithmeticAgainstNatural) {
       DivMod(x, modulus, unused, xm);
       DivMod(y, modulus, unused, ym);
       Natural expected, rem;
-      DivMod(Natural::FromDecimal(xm.ToDecimal()) * Natural::FromDecimal(ym.ToDecimal()), nm, expected, rem);
+      DivMod(Natural::FromDecimal(xm.ToDecimal()) * Natural::FromDecimal(ym.ToDecimal()), nm,
+             expected, rem);
       const std::string product = WithMontgomery(modulus, [&](const auto& mont) {
         return mont.From(mont.Mul(mont.To(xm), mont.To(ym))).ToDecimal();
       });
       EXPECT_EQ(product, rem.ToDecimal()) << a << " " << b << " mod " << m;
     }
   }
-  EXPECT_EQ(Gcd(U192::FromDecimal("3317044064679887385961981"), U192::FromDecimal("1287836182261")).ToDecimal(),
+  EXPECT_EQ(Gcd(U192::FromDecimal("3317044064679887385961981"), U192::FromDecimal("1287836182261"))
+                .ToDecimal(),
             "1287836182261");
   U192 root;
-  EXPECT_TRUE(IsPower(U192::FromDecimal("137371301976991624943988628685448160419777461623"), 3, root));
+  EXPECT_TRUE(
+      IsPower(U192::FromDecimal("137371301976991624943988628685448160419777461623"), 3, root));
   EXPECT_EQ(root.ToDecimal(), "5159789742361447");
   EXPECT_FALSE(IsSquare(U192::FromDecimal("16365704159398439168786597370528627342162331268402")));
 }

@@ -81,7 +81,8 @@ void Soinsuu2FastWindowTest::factorsPastTheSwitch() {
   QCOMPARE(w_->Memo4->toPlainText(), QString("31622777708"));
   QCOMPARE(desktop_->questions.first(), QString("計算完了。　計算結果を保存または印刷しますか。"));
   QCOMPARE(testing::ScriptedDesktop::Read(desktop_->primary().file),
-           QByteArray("1000000070003700000259 \x82\xcc\x91" "f\x88\xf6\x90\x94\x95\xaa\x89\xf0\x8c\x8b\x89\xca\r\n"
+           QByteArray("1000000070003700000259 \x82\xcc\x91"
+                      "f\x88\xf6\x90\x94\x95\xaa\x89\xf0\x8c\x8b\x89\xca\r\n"
                       "100000007\x81~10000000000037\r\n"));
   QCOMPARE(w_->Button1->text(), QString("計算開始"));
   QVERIFY(!w_->busy());
@@ -95,7 +96,8 @@ void Soinsuu2FastWindowTest::factorsPastTheSwitch() {
 
 void Soinsuu2FastWindowTest::primePastTheSwitch() {
   Start("68872619123325750582126672159013577773552198715857");
-  QCOMPARE(w_->Memo1->toPlainText(), QString("68872619123325750582126672159013577773552198715857 は素数です。"));
+  QCOMPARE(w_->Memo1->toPlainText(),
+           QString("68872619123325750582126672159013577773552198715857 は素数です。"));
   QCOMPARE(desktop_->questions.size(), 1);
 }
 
