@@ -1,7 +1,10 @@
 #include "calculators/soinsuu2/fast_factoring.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cassert>
+#include <chrono>
+#include <system_error>
 
 #include "calculators/soinsuu2/primality.h"
 #include "calculators/soinsuu2/quadratic_sieve.h"
@@ -112,14 +115,79 @@ class Engine {
     if (poll_.Stopped()) return false;
     // A few elliptic curves for factors of 9 to 15 digits, a small part of
     // what the sieve would take on a number this size.
+    std::vector<Curve> curves;
     for (const EcmLevel& level : kEcmLevels) {
       if (bits < level.minBits) break;
-      for (int c = 0; c < level.curves; ++c) {
-        if (EcmCurve(n, sigma_++, level.b1, 50 * level.b1, poll_, factor)) return true;
-        if (poll_.Stopped()) return false;
-      }
+      for (int c = 0; c < level.curves; ++c) curves.push_back({level.b1, sigma_++});
     }
+    if (RunCurves(n, curves, factor)) return true;
+    if (poll_.Stopped()) return false;
     return QuadraticSieve(n, poll_, factor);
+  }
+
+  struct Curve {
+    std::uint32_t b1;
+    U64 sigma;
+  };
+
+  // The curves in turn, on this thread and a helper where there is one.
+  // True with a factor of n from one of them.
+  bool RunCurves(const U192& n, const std::vector<Curve>& curves, U192& factor) {
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> done{false};
+    const auto run = [&](StopSignal& stop, U192& found) {
+      for (std::size_t i; !done.load(std::memory_order_relaxed) && (i = next++) < curves.size();) {
+        if (EcmCurve(n, curves[i].sigma, curves[i].b1, 50 * curves[i].b1, stop, found)) {
+          done = true;
+          return true;
+        }
+        if (stop.Stopped()) return false;
+      }
+      return false;
+    };
+#if TAKETA_FACTORING_THREADS
+    if (curves.size() > 1 && FactoringThreads() > 1) {
+      std::atomic<bool> helperDone{false};
+      bool helperFound = false;
+      U192 helperFactor;
+      std::thread helper;
+      try {
+        helper = std::thread([&] {
+          StopFlag stop(done);
+          helperFound = run(stop, helperFactor);
+          helperDone.store(true, std::memory_order_release);
+        });
+      } catch (const std::system_error&) {
+        // No thread to be had: this one runs every curve.
+      }
+      struct Joiner {  // whichever way this ends
+        std::thread& thread;
+        std::atomic<bool>& done;
+        ~Joiner() {
+          if (thread.joinable()) {
+            done = true;
+            thread.join();
+          }
+        }
+      } joiner{helper, done};
+      bool found = run(poll_, factor);
+      if (helper.joinable()) {
+        // The helper's last curve, still asking the run every few
+        // milliseconds; a stop or a factor found here ends it early.
+        while (!helperDone.load(std::memory_order_acquire)) {
+          if (found || poll_.Stopped()) done = true;
+          std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        helper.join();
+        if (!found && helperFound) {
+          factor = helperFactor;
+          found = true;
+        }
+      }
+      return found;
+    }
+#endif
+    return run(poll_, factor);
   }
 
   static constexpr U64 kRhoSteps = U64{1} << 12;

@@ -10,12 +10,13 @@
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
-#if defined(_GLIBCXX_HAS_GTHREADS) || defined(_LIBCPP_VERSION) || defined(_MSC_VER)
+
+#include "calculators/soinsuu2/primality.h"
+#include "calculators/soinsuu2/stop_poll.h"
+#if TAKETA_FACTORING_THREADS
 #include <mutex>
 #include <thread>
 #endif
-
-#include "calculators/soinsuu2/primality.h"
 
 namespace taketa::soinsuu2 {
 namespace {
@@ -130,14 +131,6 @@ Params ParamsFor(int bits) {
 // sieve.
 constexpr double kThresholdFudge = 12.0;
 constexpr U32 kSmallestSieved = 30;
-constexpr unsigned kMaxThreads = 2;
-
-// Whether std::thread is there (not with MinGW's win32 thread model).
-#if defined(_GLIBCXX_HAS_GTHREADS) || defined(_LIBCPP_VERSION) || defined(_MSC_VER)
-#define TAKETA_SIQS_HAS_THREADS 1
-#else
-#define TAKETA_SIQS_HAS_THREADS 0
-#endif
 
 // Odd square-free multipliers k tried for kN.
 constexpr U32 kMultipliers[] = {1,  3,  5,  7,  11, 13, 15, 17, 19, 21, 23, 29, 31, 33, 35, 37,
@@ -403,14 +396,14 @@ struct Found {
   }
 };
 
-#if TAKETA_SIQS_HAS_THREADS
+#if TAKETA_FACTORING_THREADS
 // The helper threads of one round of sieving: stopped and joined before
 // anything they use goes, whichever way the round ends.
 struct Helpers {
   std::atomic<bool> done{false};
   std::vector<std::thread> threads;
 
-  Helpers() { threads.reserve(kMaxThreads); }
+  Helpers() { threads.reserve(2); }
   ~Helpers() { Stop(); }
   void Stop() {
     done = true;
@@ -847,31 +840,21 @@ bool Solve(const FactorBase& fb, const Relations& relations, StopPoll& poll, U19
   });
 }
 
-// How many threads sieve: this one and, where the machine has more cores,
-// helpers.
-unsigned SievingThreads() {
-#if TAKETA_SIQS_HAS_THREADS
-  return std::clamp(std::thread::hardware_concurrency(), 1u, kMaxThreads);
-#else
-  return 1;
-#endif
-}
-
 }  // namespace
 
 bool QuadraticSieve(const U192& n, StopPoll& poll, U192& factor) {
   FactorBase fb;
   if (!fb.Build(n, factor)) return true;
   Relations relations(fb.size + 1);
-  const unsigned threads = SievingThreads();
+  const unsigned threads = FactoringThreads();
   std::vector<Sieving> sievings;
   for (unsigned t = 0; t < threads; ++t) sievings.emplace_back(fb, 0x9E3779B97F4A7C15ULL * (t + 1));
-#if TAKETA_SIQS_HAS_THREADS
+#if TAKETA_FACTORING_THREADS
   std::vector<Outbox> outboxes(threads);
 #endif
   U32 extra = 24;  // dependencies wanted
   for (;;) {
-#if TAKETA_SIQS_HAS_THREADS
+#if TAKETA_FACTORING_THREADS
     // Helper threads sieve until this one has seen enough rows, or a stop.
     Helpers helpers;
     try {
@@ -901,7 +884,7 @@ bool QuadraticSieve(const U192& n, StopPoll& poll, U192& factor) {
       collect();
       stopped = poll.Stopped();
     } while (!stopped && !relations.Enough(extra));
-#if TAKETA_SIQS_HAS_THREADS
+#if TAKETA_FACTORING_THREADS
     helpers.Stop();
     collect();
     for (std::size_t t = 1; t <= helping; ++t) sievings[t].found().MoveTo(relations);

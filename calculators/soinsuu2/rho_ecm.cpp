@@ -11,7 +11,7 @@ namespace taketa::soinsuu2 {
 namespace {
 
 template <class M>
-bool Rho(const M& m, U64 c, U64 steps, StopPoll& poll, U192& factor) {
+bool Rho(const M& m, U64 c, U64 steps, StopSignal& stop, U192& factor) {
   using E = typename M::Elem;
   const U192& n = m.modulus();
   const E add = m.To(U192(c));
@@ -33,7 +33,7 @@ bool Rho(const M& m, U64 c, U64 steps, StopPoll& poll, U192& factor) {
       }
       g = Gcd(M::Raw(product), n);
       done += batch;
-      if (poll.Stopped()) return false;
+      if (stop.Stopped()) return false;
     }
   }
   if (g == n) {
@@ -106,7 +106,7 @@ class Curve {
 };
 
 template <class M>
-bool Ecm(const M& m, U64 sigma, std::uint32_t b1, std::uint32_t b2, StopPoll& poll, U192& factor) {
+bool Ecm(const M& m, U64 sigma, std::uint32_t b1, std::uint32_t b2, StopSignal& stop, U192& factor) {
   using E = typename M::Elem;
   const U192& n = m.modulus();
   const auto found = [&](const E& value) {
@@ -135,7 +135,7 @@ bool Ecm(const M& m, U64 sigma, std::uint32_t b1, std::uint32_t b2, StopPoll& po
     U64 power = p;
     while (power * p <= b1) power *= p;
     q = curve.Multiply(q, power);
-    if ((p & 255) == 1 && poll.Stopped()) return false;
+    if ((p & 255) == 1 && stop.Stopped()) return false;
   }
   if (found(q.z)) return true;
 
@@ -166,20 +166,20 @@ bool Ecm(const M& m, U64 sigma, std::uint32_t b1, std::uint32_t b2, StopPoll& po
     const Point after = j > 1 ? curve.Add(giant, giantStep, before) : curve.Double(giant);
     before = giant;
     giant = after;
-    if (poll.Stopped()) return false;
+    if (stop.Stopped()) return false;
   }
   return found(product);
 }
 
 }  // namespace
 
-bool PollardRho(const U192& n, U64 c, U64 steps, StopPoll& poll, U192& factor) {
-  return WithMontgomery(n, [&](const auto& m) { return Rho(m, c, steps, poll, factor); });
+bool PollardRho(const U192& n, U64 c, U64 steps, StopSignal& stop, U192& factor) {
+  return WithMontgomery(n, [&](const auto& m) { return Rho(m, c, steps, stop, factor); });
 }
 
-bool EcmCurve(const U192& n, U64 sigma, std::uint32_t b1, std::uint32_t b2, StopPoll& poll,
+bool EcmCurve(const U192& n, U64 sigma, std::uint32_t b1, std::uint32_t b2, StopSignal& stop,
               U192& factor) {
-  return WithMontgomery(n, [&](const auto& m) { return Ecm(m, sigma, b1, b2, poll, factor); });
+  return WithMontgomery(n, [&](const auto& m) { return Ecm(m, sigma, b1, b2, stop, factor); });
 }
 
 }  // namespace taketa::soinsuu2

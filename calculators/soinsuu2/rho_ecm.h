@@ -12,12 +12,12 @@ namespace taketa::soinsuu2 {
 
 // A proper factor of the odd composite n from the walk x -> x^2 + c, within
 // about `steps` steps. False when none was found or the run stopped.
-bool PollardRho(const U192& n, U64 c, U64 steps, StopPoll& poll, U192& factor);
+bool PollardRho(const U192& n, U64 c, U64 steps, StopSignal& stop, U192& factor);
 
 // A proper factor of the odd composite n (no prime factor below 7) from one
 // curve with Suyama's parameter sigma >= 6: stage 1 up to b1, stage 2 up to
 // b2 (b2 below 2^17). False when none was found or the run stopped.
-bool EcmCurve(const U192& n, U64 sigma, std::uint32_t b1, std::uint32_t b2, StopPoll& poll,
+bool EcmCurve(const U192& n, U64 sigma, std::uint32_t b1, std::uint32_t b2, StopSignal& stop,
               U192& factor);
 
 }  // namespace taketa::soinsuu2
