@@ -8,12 +8,17 @@
 
 #include "calculators/common/run_control.h"
 
-// Whether std::thread is there (not with MinGW's win32 thread model).
+// Whether std::thread is there (not with MinGW's win32 thread model); a
+// build may also say so itself.
+#ifndef TAKETA_FACTORING_THREADS
 #if defined(_GLIBCXX_HAS_GTHREADS) || defined(_LIBCPP_VERSION) || defined(_MSC_VER)
 #define TAKETA_FACTORING_THREADS 1
-#include <thread>
 #else
 #define TAKETA_FACTORING_THREADS 0
+#endif
+#endif
+#if TAKETA_FACTORING_THREADS
+#include <thread>
 #endif
 
 namespace taketa::soinsuu2 {
