@@ -310,6 +310,12 @@ void FactorBase::ChooseAShape() {
   aHi = std::min(size - 1, aLo + 40);
 }
 
+struct Hash128 {
+  std::size_t operator()(UInt128 v) const {
+    return std::hash<U64>()(static_cast<U64>(v) ^ static_cast<U64>(v >> 64) * 0x9E3779B97F4A7C15ULL);
+  }
+};
+
 // The relations found so far, kept by the calling thread: each one
 // y^2 = A Q(x) mod N with Q(x) split over the factor base, but for one
 // large prime; two with the same large prime make a row of the matrix.
@@ -325,6 +331,9 @@ class Relations {
   };
 
   void Add(Int128 y, U32 large, const U32* columns, U32 count) {
+    // The same relation twice (two threads on one A) would only make a
+    // dependency of no use.
+    if (!seen_.insert(static_cast<UInt128>(y)).second) return;
     const U32 index = static_cast<U32>(relations_.size());
     relations_.push_back({y, large, static_cast<U32>(factors_.size()), count});
     factors_.insert(factors_.end(), columns, columns + count);
@@ -362,6 +371,7 @@ class Relations {
 
   std::vector<U32> factors_;
   std::vector<Relation> relations_;
+  std::unordered_set<UInt128, Hash128> seen_;  // the values of y
   std::unordered_map<U32, U32> partialOf_;
   std::vector<std::array<U32, 2>> rows_;  // a full relation, or two partials with one large prime
   std::vector<std::uint8_t> columnUsed_;  // column 0: the sign; 1 + i: base prime i
@@ -439,7 +449,7 @@ class Outbox {
 // (A x + b)^2 - kN = A Q(x), run through the 2^(s-1) values of b for each A.
 class Sieving {
  public:
-  Sieving(const FactorBase& fb, U64 seed) : fb_(fb), rng_(seed) {
+  Sieving(const FactorBase& fb, U64 seed) : fb_(fb), rng_(seed), aLo_(fb.aLo), aHi_(fb.aHi) {
     root1_.assign(fb.size, kNoRoot);
     root2_.assign(fb.size, kNoRoot);
     step_ = fb.prime;
@@ -485,6 +495,7 @@ class Sieving {
   Found found_;
   U64 rng_;
   U32 index_ = 0;  // of the next polynomial for this A
+  U32 aLo_, aHi_;  // the range A's primes come from
 
   std::vector<U32> aIndex_;
   std::vector<Int128> bTerm_;  // B_l
@@ -518,7 +529,7 @@ void Sieving::NewA() {
     aIndex_.clear();
     double logA = 0;
     while (aIndex_.size() + 1 < static_cast<std::size_t>(fb_.s)) {
-      const U32 i = fb_.aLo + static_cast<U32>(Random() % (fb_.aHi - fb_.aLo + 1));
+      const U32 i = aLo_ + static_cast<U32>(Random() % (aHi_ - aLo_ + 1));
       if (taken(i)) continue;
       aIndex_.push_back(i);
       logA += std::log(static_cast<double>(prime[i]));
@@ -535,9 +546,16 @@ void Sieving::NewA() {
     Int128 a = 1;
     for (U32 i : aIndex_) a *= prime[i];
     const U64 key = static_cast<U64>(a) ^ static_cast<U64>(a >> 64) * 0x9E3779B97F4A7C15ULL;
-    // A small base may run out of new values of A: then old ones come
-    // again, whose relations repeat and only cost time.
-    if (!usedA_.insert(key).second && ++repeats < 1000) continue;
+    if (!usedA_.insert(key).second) {
+      // A small base runs out of new values of A: the range widens, and
+      // where it cannot, old values come again (their relations are
+      // dropped as repeats).
+      if (++repeats % 64 == 0) {
+        aLo_ = aLo_ > fb_.sieveStart + 1 ? aLo_ - 1 : aLo_;
+        aHi_ = std::min(size - 1, aHi_ + 1);
+      }
+      if (repeats < 4096) continue;
+    }
     a_ = a;
     break;
   }
