@@ -125,7 +125,7 @@ void Soinsuu2WindowTest::stopKeepsTheFactorsFoundSoFar() {
                  !w().Memo2->isHidden();
     w().Button1->click();
   });
-  Start("4000000064000000252");  // 4 * 1000000007 * 1000000009
+  Start("1338233950825270633338199054658177557098890759372");  // 4 and two 24-digit primes
   QVERIFY(sawRunning);
   QCOMPARE(w().Memo1->toPlainText(), QString("2×2×"));
   QVERIFY(desktop().questions.isEmpty());
@@ -138,7 +138,7 @@ void Soinsuu2WindowTest::stopKeepsTheFactorsFoundSoFar() {
 
 void Soinsuu2WindowTest::closeEndsTheRun() {
   QTimer::singleShot(30, &w(), [&] { w().close(); });
-  Start("100000000000000000039");  // a prime on the long path
+  Start("34343943439528845198039498007117089949150873065743");  // two 25-digit primes
   QVERIFY(w().isHidden());
   QVERIFY(desktop().questions.isEmpty());
   QVERIFY(!w().busy());
