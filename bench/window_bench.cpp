@@ -1,40 +1,94 @@
-// taketa-window-bench: calculations as a user sees them in their windows
-// (pi to 60000 digits, 50000!), to set against the same runs in taketa-calc;
-// how long showing the largest result takes; and how soon a stop press ends
-// a run. Runs on the offscreen platform unless another is chosen.
+// taketa-window-bench: the largest results as a user sees them in their
+// windows, set against the same calculations without a window; how long the
+// result box alone takes to show them; and how soon a stop press ends a run.
+// Runs on the offscreen platform unless another is chosen.
 //
-//   taketa-window-bench [--runs N]
+//   taketa-window-bench [--runs N] [NAME-FILTER]
+//
+// For each case: "calculation" is the unit's checks and computation called
+// in this process (what taketa-calc runs, without its output), "taketa-calc"
+// the whole program run with its output thrown away, and "window" the time
+// from the start button's click until the result is painted and the save
+// question is asked. The window may add at most 0.25 s to the calculation.
+#include <time.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <thread>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <string>
+#include <thread>
 #include <vector>
 
+#include "calculators/common/unit.h"
 #include "calculators/ensyuuritu/ensyuuritu_window.h"
 #include "calculators/kaijou/kaijou_window.h"
 #include "calculators/kumiawase/kumiawase_window.h"
+#include "calculators/ruijou/ruijou_window.h"
+#include "calculators/warizan3/warizan3_window.h"
 #include "frame/controls.h"
 #include "frame/desktop.h"
 
 namespace {
 
-// Answers No to every question, so that nothing is saved.
+using Clock = std::chrono::steady_clock;
+
+// A moment by the wall clock and by the processor time of this thread:
+// on a machine other programs keep busy the wall times grow, the thread's
+// own processor time much less.
+struct Stamp {
+  Clock::time_point wall;
+  timespec cpu;
+
+  static Stamp Now() {
+    Stamp s{Clock::now(), {}};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &s.cpu);
+    return s;
+  }
+};
+
+struct Span {
+  double wall, cpu;
+};
+
+Span Between(const Stamp& start, const Stamp& end) {
+  return {std::chrono::duration<double>(end.wall - start.wall).count(),
+          double(end.cpu.tv_sec - start.cpu.tv_sec) + (end.cpu.tv_nsec - start.cpu.tv_nsec) / 1e9};
+}
+
+// Answers No to every question, so that nothing is saved; the first
+// question of a run marks the moment its result is on screen: the pending
+// events (the result box's layout and paint) run first, as they do behind
+// a real message box.
 class DecliningDesktop final : public taketa::Desktop {
  public:
   void Beep() override {}
   void Inform(QWidget*, const QString&) override {}
-  bool Confirm(QWidget*, const QString&) override { return false; }
+  bool Confirm(QWidget*, const QString&) override {
+    if (!asked) {
+      QApplication::processEvents();
+      askedAt = Stamp::Now();
+      asked = true;
+    }
+    return false;
+  }
   void ReportError(QWidget*, const QString&) override {}
   void OpenTextEditor(const taketa::SaveLocation&) override {}
   taketa::SaveLocation PrimarySaveLocation() override { return {}; }
   taketa::SaveLocation FallbackSaveLocation() override { return {}; }
+
+  bool asked = false;
+  Stamp askedAt;
 };
 
 double Median(std::vector<double> v) {
@@ -42,35 +96,101 @@ double Median(std::vector<double> v) {
   return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
-}  // namespace
+double Since(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  int runs = 7;
-  for (int i = 1; i + 1 < argc; ++i)
-    if (QString(argv[i]) == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
-
-  DecliningDesktop desktop;
-  taketa::SetDesktop(&desktop);
-  taketa::Tfrm_ensyuuritu window;
-  window.ShowFromMenu();
-
-  std::vector<double> whole, stop;
-  for (int r = 0; r < runs; ++r) {
-    window.Edit1->setText("60000");
-    QElapsedTimer timer;
-    timer.start();
-    window.Button1->click();
-    whole.push_back(timer.nsecsElapsed() / 1e9);
+// Deterministic pseudo-random digits, the first one not 0: the same inputs
+// as taketa-bench's.
+std::string Digits(std::size_t count, unsigned seed) {
+  std::string text(count, '0');
+  std::uint64_t x = 0x9E3779B97F4A7C15ULL * (seed + 1);
+  for (char& c : text) {
+    x = x * 6364136223846793005ULL + 1442695040888963407ULL;
+    c = static_cast<char>('0' + (x >> 33) % 10);
   }
-  // The stop press arrives from outside, as a user's click does, at a moment
-  // the run does not choose: queued from another thread 50 ms into the run.
+  if (text[0] == '0') text[0] = '7';
+  return text;
+}
+
+// One run of taketa-calc with its output thrown away; a negative time when
+// it could not run.
+double RunCalc(const QString& calc, const std::vector<std::string>& args) {
+  QStringList arguments;
+  for (const std::string& arg : args) arguments << QString::fromStdString(arg);
+  QProcess process;
+  process.setStandardOutputFile(QProcess::nullDevice());
+  process.setStandardErrorFile(QProcess::nullDevice());
+  const Clock::time_point start = Clock::now();
+  process.start(calc, arguments);
+  if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
+      process.exitCode() != 0) {
+    return -1;
+  }
+  return Since(start);
+}
+
+struct Case {
+  const char* name;
+  const char* unit;
+  std::vector<std::string> inputs;
+  std::function<void()> typeInputs;  // into the window's boxes
+  std::function<void()> click;       // the start button
+  std::function<void()> showResult;  // shows the last result again in its box
+};
+
+void Measure(const Case& c, DecliningDesktop& desktop, const QString& calc, int runs) {
+  const taketa::Unit* unit = taketa::FindUnit(c.unit);
+  std::vector<std::string> args{c.unit};
+  args.insert(args.end(), c.inputs.begin(), c.inputs.end());
+  std::vector<double> pure, pureCpu, program, window, windowCpu, display;
   for (int r = 0; r < runs; ++r) {
-    window.Edit1->setText("60000");
+    taketa::UnstoppableRun run;
+    Stamp start = Stamp::Now();
+    const taketa::UnitOutcome outcome = unit->run(c.inputs, run);
+    const Span calculation = Between(start, Stamp::Now());
+    if (outcome.status != taketa::UnitOutcome::Status::kDone) std::abort();
+    pure.push_back(calculation.wall);
+    pureCpu.push_back(calculation.cpu);
+    if (!calc.isEmpty()) program.push_back(RunCalc(calc, args));
+
+    c.typeInputs();
+    QApplication::processEvents();
+    desktop.asked = false;
+    start = Stamp::Now();
+    c.click();
+    if (!desktop.asked) std::abort();
+    const Span shown = Between(start, desktop.askedAt);
+    window.push_back(shown.wall);
+    windowCpu.push_back(shown.cpu);
+
+    const Clock::time_point again = Clock::now();
+    c.showResult();
+    QApplication::processEvents();
+    display.push_back(Since(again));
+  }
+  const bool haveProgram =
+      !program.empty() && *std::min_element(program.begin(), program.end()) >= 0;
+  const double extra = Median(window) - Median(pure);
+  auto seconds = [](double value) { return QByteArray::number(value, 'f', 3); };
+  std::printf("%-26s %6.3f %6.3f %8s %6.3f %6.3f %6.3f %6.3f %8s %8.3f  %s\n", c.name, Median(pure),
+              Median(pureCpu), haveProgram ? seconds(Median(program)).constData() : "-",
+              Median(window), Median(windowCpu), extra, Median(windowCpu) - Median(pureCpu),
+              haveProgram ? seconds(Median(window) - Median(program)).constData() : "-",
+              Median(display), extra <= 0.25 ? "ok" : "OVER");
+}
+
+template <class Window>
+void PressAndMeasureStop(Window& window, const std::function<void()>& typeInputs,
+                         const char* what, int runs) {
+  std::vector<double> stop;
+  for (int r = 0; r < runs; ++r) {
+    typeInputs();
     QElapsedTimer timer;
     std::atomic<qint64> pressedAt{0};
     timer.start();
+    // The stop press arrives from outside, as a user's click does, at a
+    // moment the run does not choose: queued from another thread 50 ms in.
     std::thread presser([&] {
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
       pressedAt = timer.nsecsElapsed();
@@ -81,54 +201,87 @@ int main(int argc, char** argv) {
     presser.join();
     stop.push_back((ended - pressedAt) / 1e9);
   }
-  std::printf("pi 60000 in the window (start to result)   median %.3f s  (%d runs)\n", Median(whole), runs);
-  std::printf("stop press to end of run                     median %.4f s, max %.4f s\n", Median(stop),
+  std::printf("stop press to end of %-24s median %.4f s, max %.4f s\n", what, Median(stop),
               *std::max_element(stop.begin(), stop.end()));
+}
 
-  // 50000! in the rich text box: the whole run, and the result's display
-  // alone (its 213237 digits and the suffix set and painted).
-  taketa::Tfrm_kaijou kaijou;
-  kaijou.ShowFromMenu();
-  std::vector<double> factorial, display;
-  for (int r = 0; r < runs; ++r) {
-    kaijou.Edit1->setText("50000");
-    QElapsedTimer timer;
-    timer.start();
-    kaijou.Button1->click();
-    factorial.push_back(timer.nsecsElapsed() / 1e9);
-    const QString text = kaijou.RichEdit1->toPlainText();
-    kaijou.RichEdit1->clear();
-    QApplication::processEvents();
-    timer.restart();
-    kaijou.RichEdit1->setPlainText(text);
-    QApplication::processEvents();
-    display.push_back(timer.nsecsElapsed() / 1e9);
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  int runs = 7;
+  QString filter;
+  for (int i = 1; i < argc; ++i) {
+    if (QString(argv[i]) == "--runs" && i + 1 < argc) {
+      runs = std::max(1, std::atoi(argv[++i]));
+    } else {
+      filter = QString::fromLocal8Bit(argv[i]);
+    }
   }
-  std::printf("kaijou 50000 in the window (start to result) median %.3f s\n", Median(factorial));
-  std::printf("showing 50000! in RichEdit1                  median %.4f s\n", Median(display));
+  const QString calcPath = QCoreApplication::applicationDirPath() + "/../cli/taketa-calc";
+  const QString calc = QFileInfo(calcPath).isExecutable() ? QFileInfo(calcPath).canonicalFilePath() : QString();
 
-  // A stop press 50 ms into nCr 50000 25000.
+  DecliningDesktop desktop;
+  taketa::SetDesktop(&desktop);
+  taketa::Tfrm_ruijou ruijou;
+  taketa::Tfrm_kaijou kaijou;
+  taketa::Tfrm_ensyuuritu pi;
+  taketa::Tfrm_warizan3 warizan3;
+  for (taketa::CalculatorWindow* w :
+       std::initializer_list<taketa::CalculatorWindow*>{&ruijou, &kaijou, &pi, &warizan3}) {
+    w->ShowFromMenu();
+  }
+
+  const std::string base = Digits(100, 9), dividend = Digits(60000, 3), divisor = Digits(30000, 4);
+  // Shows the box's text again from empty, as a finished run writes it.
+  auto again = [](QPlainTextEdit* box) {
+    return [box] {
+      const QString text = box->toPlainText();
+      box->clear();
+      QApplication::processEvents();
+      box->setPlainText(text);
+    };
+  };
+  const std::vector<Case> cases = {
+      {"ruijou 100 digits ^ 10000", "ruijou", {base, "10000"},
+       [&] {
+         ruijou.Edit1->setText(QString::fromStdString(base));
+         ruijou.Edit2->setText("10000");
+       },
+       [&] { ruijou.Button1->click(); }, again(ruijou.RichEdit1)},
+      {"kaijou 50000", "kaijou", {"50000"}, [&] { kaijou.Edit1->setText("50000"); },
+       [&] { kaijou.Button1->click(); }, again(kaijou.RichEdit1)},
+      {"pi 60000", "ensyuuritu", {"60000"}, [&] { pi.Edit1->setText("60000"); },
+       [&] { pi.Button1->click(); }, again(pi.Memo1)},
+      {"warizan3 60000 / 30000", "warizan3", {dividend, divisor},
+       [&] {
+         warizan3.Memo1->setPlainText(QString::fromStdString(dividend));
+         warizan3.Memo2->setPlainText(QString::fromStdString(divisor));
+       },
+       [&] { warizan3.Button1->click(); }, again(warizan3.Memo3)},
+  };
+  std::printf("%d runs each, medians in seconds; cpu: this thread's processor time. The window may\n"
+              "add at most 0.25 s to the calculation (ok / OVER: window - calculation, wall).\n",
+              runs);
+  std::printf("%-26s %13s %8s %13s %13s %8s %8s\n", "", "calculation", "taketa-", "window",
+              "window - calc", "window -", "result");
+  std::printf("%-26s %6s %6s %8s %6s %6s %6s %6s %8s %8s\n", "case", "wall", "cpu", "calc", "wall",
+              "cpu", "wall", "cpu", "t.-calc", "box only");
+  for (const Case& c : cases) {
+    if (QString(c.name).contains(filter)) Measure(c, desktop, calc, runs);
+  }
+  if (!filter.isEmpty() && !QStringLiteral("stop").contains(filter)) return 0;
+
+  PressAndMeasureStop(pi, [&] { pi.Edit1->setText("60000"); }, "pi 60000", runs);
   taketa::Tfrm_kumiawase kumiawase;
   kumiawase.ShowFromMenu();
-  std::vector<double> kumiawaseStop;
-  for (int r = 0; r < runs; ++r) {
-    kumiawase.Edit1->setText("50000");
-    kumiawase.Edit2->setText("25000");
-    QElapsedTimer timer;
-    std::atomic<qint64> pressedAt{0};
-    timer.start();
-    std::thread presser([&] {
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-      pressedAt = timer.nsecsElapsed();
-      QMetaObject::invokeMethod(kumiawase.Button1, "click", Qt::QueuedConnection);
-    });
-    kumiawase.Button1->click();
-    const qint64 ended = timer.nsecsElapsed();
-    presser.join();
-    kumiawaseStop.push_back((ended - pressedAt) / 1e9);
-  }
-  std::printf("stop press to end of nCr 50000 25000         median %.4f s, max %.4f s\n",
-              Median(kumiawaseStop), *std::max_element(kumiawaseStop.begin(), kumiawaseStop.end()));
+  PressAndMeasureStop(kumiawase,
+                      [&] {
+                        kumiawase.Edit1->setText("50000");
+                        kumiawase.Edit2->setText("25000");
+                      },
+                      "nCr 50000 25000", runs);
   taketa::SetDesktop(nullptr);
   return 0;
 }

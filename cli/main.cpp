@@ -20,6 +20,7 @@
 #include "calculators/common/result_file.h"
 #include "calculators/common/text.h"
 #include "calculators/common/unit.h"
+#include "calculators/soinsuu2/fast_factoring.h"
 #include "cli/console.h"
 
 namespace {
@@ -64,8 +65,11 @@ void PrintUsage(std::FILE* out) {
       "Units (inputs):\n",
       out);
   for (const Unit& unit : taketa::AllUnits()) {
+    const bool slowFactoring = unit.name == "soinsuu2" && !taketa::soinsuu2::HasFastFactoring();
     std::fprintf(out, "  %-17s %d%s\n", std::string(unit.name).c_str(), unit.inputCount,
-                 unit.run ? "" : "  (not built yet)");
+                 !unit.run        ? "  (not built yet)"
+                 : slowFactoring ? "  (trial division only: no fast phase in this build)"
+                                 : "");
   }
 }
 

@@ -9,10 +9,31 @@
 
 #include "frame/controls.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace taketa {
 namespace {
 
 const QColor kTeal(0, 128, 128);
+
+// A result of a million digits is laid out in one block of about forty
+// megabytes. Left to itself the C library maps every such block afresh and
+// hands it back when it is freed, and the system then clears and maps it
+// page by page at the next result: on a virtual machine that costs as much
+// as the layout itself. Kept in the heap instead, the memory a calculation
+// frees serves the layout of its result, and one result's layout the next.
+void KeepFreedMemoryForLongResults() {
+#ifdef __GLIBC__
+  static const bool kept = [] {
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+    return true;
+  }();
+  (void)kept;
+#endif
+}
 
 QFont JapaneseFont(const QStringList& families, int pixelSize) {
   QFont font;
@@ -38,6 +59,7 @@ QFont ProportionalGothicFont(int pixelSize) {
 }
 
 CalculatorWindow::CalculatorWindow(const QString& instanceName, QWidget* parent) : QWidget(parent) {
+  KeepFreedMemoryForLongResults();
   setObjectName(instanceName);
   setWindowTitle(instanceName);
   setGeometry(139, 19, 1127, 742);
@@ -69,6 +91,10 @@ void CalculatorWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void CalculatorWindow::NameBoxes(std::initializer_list<std::pair<QWidget*, QString>> boxes) {
+  for (const auto& [box, name] : boxes) box->setAccessibleName(name);
+}
+
 QLabel* CalculatorWindow::AddLabel(const char* name, const QString& text, int left, int top) {
   auto* label = new QLabel(text, this);
   label->setObjectName(QString::fromLatin1(name));
@@ -86,7 +112,7 @@ QLineEdit* CalculatorWindow::AddEdit(const char* name, int left, int top, int wi
 
 QPlainTextEdit* CalculatorWindow::AddMemo(const char* name, int left, int top, int width,
                                           int height, MemoStyle style) {
-  auto* memo = new QPlainTextEdit(this);
+  auto* memo = new MemoBox(this);
   memo->setObjectName(QString::fromLatin1(name));
   memo->setGeometry(left, top, width, height);
   memo->setReadOnly(style.readOnly);
@@ -95,8 +121,9 @@ QPlainTextEdit* CalculatorWindow::AddMemo(const char* name, int left, int top, i
   // Digits have no word breaks: wrapping anywhere keeps the layout of a
   // line of many thousand digits fast.
   memo->setWordWrapMode(QTextOption::WrapAnywhere);
-  memo->setVerticalScrollBarPolicy(style.verticalScrollBar ? Qt::ScrollBarAlwaysOn
-                                                           : Qt::ScrollBarAlwaysOff);
+  memo->setVerticalScrollBarPolicy(style.scrollBar == ScrollBar::kAlways     ? Qt::ScrollBarAlwaysOn
+                                   : style.scrollBar == ScrollBar::kAsNeeded ? Qt::ScrollBarAsNeeded
+                                                                             : Qt::ScrollBarAlwaysOff);
   memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   if (!style.tabStop) memo->setFocusPolicy(Qt::ClickFocus);
   return memo;

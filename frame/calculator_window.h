@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
+#include <utility>
 
 class QLabel;
 class QLineEdit;
@@ -14,11 +16,15 @@ namespace taketa {
 
 class RichEditBox;
 
+// A multi-line box's vertical scroll bar: none, shown once the text is
+// longer than the box holds, or always there.
+enum class ScrollBar { kNone, kAsNeeded, kAlways };
+
 // How a multi-line box behaves beyond its defaults (editable, lines wrap,
 // no scroll bar, reached by Tab).
 struct MemoStyle {
   bool readOnly = false;
-  bool verticalScrollBar = false;
+  ScrollBar scrollBar = ScrollBar::kNone;
   bool tabStop = true;
   bool wrap = true;
 };
@@ -47,6 +53,9 @@ class CalculatorWindow : public QWidget {
 
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+
+  // Gives the boxes the names a screen reader says for them.
+  static void NameBoxes(std::initializer_list<std::pair<QWidget*, QString>> boxes);
 
   // Controls at their designer positions (left, top, width, height).
   QLabel* AddLabel(const char* name, const QString& text, int left, int top);

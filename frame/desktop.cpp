@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
@@ -92,11 +93,24 @@ class SystemDesktop final : public Desktop {
     return {dir, dir + QStringLiteral("/Temp.txt")};
 #endif
   }
+
+  QString ChooseSaveFile(QWidget* parent, const QString& suggested) override {
+    QFileDialog dialog(parent, QStringLiteral("名前を付けて保存"), suggested,
+                       QStringLiteral("テキスト ファイル (*.txt);;すべてのファイル (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(suggested);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().first()
+               : QString();
+  }
 };
 
 Desktop* chosen = nullptr;
 
 }  // namespace
+
+QString Desktop::ChooseSaveFile(QWidget*, const QString&) { return {}; }
 
 Desktop& TheDesktop() {
   static SystemDesktop system;

@@ -36,6 +36,11 @@ class Desktop {
   // Where the result file goes, and where it goes when that fails.
   virtual SaveLocation PrimarySaveLocation() = 0;
   virtual SaveLocation FallbackSaveLocation() = 0;
+
+  // The file dialog of "名前を付けて保存…", opened at `suggested` (a folder
+  // and a file name). The chosen file, or an empty text when the user
+  // cancels (and on a desktop without such a dialog).
+  virtual QString ChooseSaveFile(QWidget* parent, const QString& suggested);
 };
 
 // The desktop the windows use: the system's unless SetDesktop gave another.

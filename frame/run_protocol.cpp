@@ -1,6 +1,7 @@
 #include "frame/run_protocol.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,7 +14,43 @@ namespace {
 
 constexpr qint64 kEventIntervalMs = 16;  // about 60 times a second
 
+// Catches the start keys of one input box.
+class EnterStarts final : public QObject {
+ public:
+  EnterStarts(QWidget* box, std::function<QPushButton*()> start, const StoppableRun* run)
+      : QObject(box), multiLine_(qobject_cast<QPlainTextEdit*>(box) != nullptr),
+        start_(std::move(start)), run_(run) {
+    box->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    if (multiLine_ && !(key->modifiers() & Qt::ControlModifier)) return false;  // a line break
+    if (run_ == nullptr || !run_->busy()) {
+      if (QPushButton* button = start_()) button->click();
+    }
+    return true;
+  }
+
+ private:
+  bool multiLine_;
+  std::function<QPushButton*()> start_;
+  const StoppableRun* run_;
+};
+
 }  // namespace
+
+void StartOnEnter(std::initializer_list<QWidget*> inputBoxes, QPushButton* start,
+                  const StoppableRun* run) {
+  StartOnEnter(inputBoxes, [start] { return start; }, run);
+}
+
+void StartOnEnter(std::initializer_list<QWidget*> inputBoxes,
+                  const std::function<QPushButton*()>& start, const StoppableRun* run) {
+  for (QWidget* box : inputBoxes) new EnterStarts(box, start, run);
+}
 
 void LetEventsRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

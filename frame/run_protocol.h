@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -85,6 +86,16 @@ class StoppableRun {
   QPushButton* exit_;
   bool busy_ = false;
 };
+
+// Enter (Return or the keypad's Enter) in a single-line input box, and
+// Ctrl+Enter in a multi-line one, where Enter stays a line break, press
+// `start` as a click does. While the stoppable `run` is going on they do
+// nothing: a stop takes the button or the window's close box.
+void StartOnEnter(std::initializer_list<QWidget*> inputBoxes, QPushButton* start,
+                  const StoppableRun* run = nullptr);
+// The same with the button that is pressed chosen at each key press.
+void StartOnEnter(std::initializer_list<QWidget*> inputBoxes,
+                  const std::function<QPushButton*()>& start, const StoppableRun* run);
 
 // What a stoppable calculation sees of its window: its step counters go to
 // the first line of the progress boxes, and every pass lets pending events

@@ -19,7 +19,6 @@ base=(
   qt6-base-dev libgl-dev          # Qt 6 Widgets and Test
   qt6-translations-l10n           # Qt's own texts in Japanese
   libgtest-dev                    # GoogleTest
-  libflint-dev libgmp-dev         # primality proofs and factorisation
   fonts-ipafont-gothic            # a Japanese font for the windows
   xvfb xauth                      # a screen for looking at the windows without a desktop
 )

@@ -8,7 +8,6 @@
 #include "calculators/Njoukon/Njoukon_calc.h"
 #include "frame/controls.h"
 #include "frame/desktop.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -29,7 +28,16 @@ Tfrm_Njoukon::Tfrm_Njoukon()
       Memo3(AddMemo("Memo3", 375, 180, 60, 24, {.tabStop = false})),
       Label5(AddLabel("Label5", QString(), 35, 224)),
       Edit3(AddEdit("Edit3", 35, 248, 830, 24)),
-      run_(Button3, Button4) {
+      run_(Button3, Button4),
+      finished_(this, {Edit3}) {
+  NameBoxes({{Edit1, QStringLiteral("何乗根かを表すＮ")},
+             {Edit2, QStringLiteral("Ｎ乗根を求める数")},
+             {Memo1, QStringLiteral("計算中の表示")},
+             {Memo2, QStringLiteral("進行状況：求めている根の文字数")},
+             {Memo3, QStringLiteral("進行状況：作っている累乗")},
+             {Edit3, QStringLiteral("計算結果")}});
+  // Enter presses the button of the stage the window is in.
+  StartOnEnter({Edit1, Edit2}, [this] { return Button3->isHidden() ? Button1 : Button3; }, &run_);
   Memo1->setPlainText(QStringLiteral(" 計算中です。お待ちください。"));
   for (QWidget* w : std::initializer_list<QWidget*>{Label3, Label4, Edit2, Button3, Button4, Memo1,
                                                     Memo2, Memo3, Label5, Edit3}) {
@@ -101,14 +109,15 @@ void Tfrm_Njoukon::Button3Click() {
   Label5->setVisible(false);
   Edit3->setVisible(false);
   // N may have been changed since the first stage: it is checked again.
+  // The inputs the result is computed from.
+  const std::string edit1 = BoxText(Edit1), radicand = BoxText(Edit2);
   long degree = 0;
-  InputCheck error = Njoukon::CheckDegree(BoxText(Edit1), degree);
-  if (!error) error = Njoukon::CheckRadicand(BoxText(Edit2));
+  InputCheck error = Njoukon::CheckDegree(edit1, degree);
+  if (!error) error = Njoukon::CheckRadicand(radicand);
   if (error) {
     run_.Refuse(this, *error, {Edit1, Edit2});
     return;
   }
-  const std::string radicand = BoxText(Edit2);
   if (Njoukon::IsOne(radicand)) {
     // The root of 1, at once: no dialog, no file.
     TheDesktop().Beep();
@@ -144,9 +153,7 @@ void Tfrm_Njoukon::Button3Click() {
   }
   run_.LeaveRunning();
   if (!finished) return;
-  OfferToSave(this, [&] {
-    return ResultFile{Njoukon::SaveTitle(BoxText(Edit1), BoxText(Edit2)), {*root}};
-  });
+  finished_.KeepAndOffer({Njoukon::SaveTitle(edit1, radicand), {*root}});
   Edit2->setFocus();
 }
 

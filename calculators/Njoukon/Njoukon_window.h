@@ -2,6 +2,7 @@
 #pragma once
 
 #include "frame/calculator_window.h"
+#include "frame/finished_result.h"
 #include "frame/run_protocol.h"
 
 class QLabel;
@@ -44,6 +45,8 @@ class Tfrm_Njoukon : public CalculatorWindow {
   void Edit1Change() { HideResult(); }
   void Edit2Change() { HideResult(); }
 
+  FinishedResult& finished() { return finished_; }
+
  protected:
   void FormShow() override;
   void FormClose() override;
@@ -53,6 +56,7 @@ class Tfrm_Njoukon : public CalculatorWindow {
   void HideResult();
 
   StoppableRun run_;
+  FinishedResult finished_;
 };
 
 }  // namespace taketa

@@ -1,7 +1,7 @@
 // The pi window.
 #pragma once
 
-#include "calculators/common/constant_window.h"
+#include "frame/layouts/constant_window.h"
 
 namespace taketa {
 

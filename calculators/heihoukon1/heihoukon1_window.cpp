@@ -8,7 +8,6 @@
 #include "frame/controls.h"
 #include "frame/length_counter.h"
 #include "frame/run_protocol.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -18,13 +17,19 @@ Tfrm_heihoukon1::Tfrm_heihoukon1()
                       QStringLiteral("10000桁以内の自然数Ｎの正の平方根の整数部分を求めます。"), 40,
                       20)),
       Label2(AddLabel("Label2", QStringLiteral("Ｎ＝"), 40, 56)),
-      Memo1(AddMemo("Memo1", 80, 52, 900, 250, {.verticalScrollBar = true})),
+      Memo1(AddMemo("Memo1", 80, 52, 900, 250, {.scrollBar = ScrollBar::kAlways})),
       Label3(AddLabel("Label3", QStringLiteral("Ｎの平方根の整数部分＝"), 40, 368)),
-      Memo2(AddMemo("Memo2", 40, 390, 940, 300, {.tabStop = false})),
+      Memo2(AddMemo("Memo2", 40, 390, 940, 300,
+                    {.scrollBar = ScrollBar::kAsNeeded, .tabStop = false})),
       Memo3(AddMemo("Memo3", 80, 318, 170, 24, {.wrap = false})),
       Button1(AddButton("Button1", QStringLiteral("計算開始"), 560, 316, 90, 28)),
       Button2(AddButton("Button2", QStringLiteral("数字の消去"), 670, 316, 100, 28)),
-      Button3(AddButton("Button3", QStringLiteral("終了"), 790, 316, 81, 28)) {
+      Button3(AddButton("Button3", QStringLiteral("終了"), 790, 316, 81, 28)),
+      finished_(this, {Memo2}) {
+  NameBoxes({{Memo1, QStringLiteral("平方根を求める自然数Ｎ")},
+             {Memo2, QStringLiteral("Ｎの平方根の整数部分")},
+             {Memo3, QStringLiteral("入力文字数")}});
+  StartOnEnter({Memo1}, Button1);
   Memo3->setVisible(false);
   connect(Button1, &QPushButton::clicked, this, &Tfrm_heihoukon1::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &Tfrm_heihoukon1::Button2Click);
@@ -49,13 +54,14 @@ void Tfrm_heihoukon1::Memo1Change() {
 
 void Tfrm_heihoukon1::Button1Click() {
   BeginOneShot({Memo2});
-  if (InputCheck error = heihoukon1::CheckInput(BoxText(Memo1))) {
+  const std::string memo1 = BoxText(Memo1);  // the input the result is computed from
+  if (InputCheck error = heihoukon1::CheckInput(memo1)) {
     ReportInputError(this, *error, {Memo1});
     return;
   }
-  const std::string root = heihoukon1::Compute(BoxText(Memo1));
+  const std::string root = heihoukon1::Compute(memo1);
   SetText(Memo2, root);
-  OfferToSave(this, [&] { return ResultFile{heihoukon1::SaveTitle(BoxText(Memo1)), {root}}; });
+  finished_.KeepAndOffer({heihoukon1::SaveTitle(memo1), {root}});
   Memo1->setFocus();
 }
 

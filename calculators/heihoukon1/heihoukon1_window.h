@@ -3,6 +3,7 @@
 #pragma once
 
 #include "frame/calculator_window.h"
+#include "frame/finished_result.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -31,8 +32,13 @@ class Tfrm_heihoukon1 : public CalculatorWindow {
   void Button3Click() { close(); }
   void Memo1Change();
 
+  FinishedResult& finished() { return finished_; }
+
  protected:
   void FormShow() override;
+
+ private:
+  FinishedResult finished_;
 };
 
 }  // namespace taketa

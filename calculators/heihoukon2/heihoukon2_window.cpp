@@ -8,7 +8,6 @@
 #include "frame/controls.h"
 #include "frame/length_counter.h"
 #include "frame/run_protocol.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -21,11 +20,17 @@ Tfrm_heihoukon2::Tfrm_heihoukon2()
       Label2(AddLabel("Label2", QStringLiteral("Ａ＝"), 40, 58)),
       Memo3(AddMemo("Memo3", 80, 54, 900, 46)),
       Label3(AddLabel("Label3", QStringLiteral("求める平方根"), 40, 150)),
-      Memo2(AddMemo("Memo2", 40, 172, 940, 520, {.verticalScrollBar = true, .tabStop = false})),
+      Memo2(AddMemo("Memo2", 40, 172, 940, 520, {.scrollBar = ScrollBar::kAlways, .tabStop = false})),
       Memo1(AddMemo("Memo1", 80, 114, 170, 24, {.tabStop = false, .wrap = false})),
       Memo4(AddMemo("Memo4", 270, 114, 130, 24, {.wrap = false})),
       Button1(AddButton("Button1", QStringLiteral("計算開始"), 560, 112, 90, 28)),
-      Button3(AddButton("Button3", QStringLiteral("終了"), 670, 112, 81, 28)) {
+      Button3(AddButton("Button3", QStringLiteral("終了"), 670, 112, 81, 28)),
+      finished_(this, {Memo2}) {
+  NameBoxes({{Memo3, QStringLiteral("平方根を求める数Ａ")},
+             {Memo2, QStringLiteral("求める平方根")},
+             {Memo1, QStringLiteral("入力文字数")},
+             {Memo4, QStringLiteral("計算中の表示")}});
+  StartOnEnter({Memo3}, Button1);
   Memo4->setPlainText(QStringLiteral(" 計算中です。"));
   Memo1->setVisible(false);
   Memo4->setVisible(false);
@@ -50,15 +55,18 @@ void Tfrm_heihoukon2::Memo3Change() {
 
 void Tfrm_heihoukon2::Button1Click() {
   BeginOneShot({Memo2});
-  if (InputCheck error = heihoukon2::CheckInput(BoxText(Memo3))) {
+  // The input the result is computed from: read once, as the wait notice
+  // lets events run after the check.
+  const std::string memo3 = BoxText(Memo3);
+  if (InputCheck error = heihoukon2::CheckInput(memo3)) {
     ReportInputError(this, *error, {Memo3});
     return;
   }
   ShowWaitNotice(Memo4);
-  const std::string root = heihoukon2::Compute(BoxText(Memo3));
+  const std::string root = heihoukon2::Compute(memo3);
   Memo4->setVisible(false);
   SetText(Memo2, root);
-  OfferToSave(this, [&] { return ResultFile{heihoukon2::SaveTitle(BoxText(Memo3)), {root}}; });
+  finished_.KeepAndOffer({heihoukon2::SaveTitle(memo3), {root}});
   Memo3->setFocus();
 }
 

@@ -1,7 +1,7 @@
 // The common logarithm window.
 #pragma once
 
-#include "calculators/common/logarithm_window.h"
+#include "frame/layouts/logarithm_window.h"
 
 namespace taketa {
 

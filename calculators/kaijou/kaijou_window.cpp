@@ -9,7 +9,6 @@
 
 #include "calculators/kaijou/kaijou_calc.h"
 #include "frame/controls.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -22,8 +21,12 @@ Tfrm_kaijou::Tfrm_kaijou()
       Button2(AddButton("Button2", QStringLiteral("終了"), 496, 60, 81, 28)),
       Memo2(AddMemo("Memo2", 611, 62, 65, 22)),
       RichEdit1(AddRichEdit("RichEdit1", 35, 104, 958, 585)),
-      run_(Button1, Button2) {
+      run_(Button1, Button2),
+      finished_(this, {RichEdit1}) {
   Memo2->setVisible(false);
+  NameBoxes({{Edit1, QStringLiteral("階乗を求めるＮ")}, {RichEdit1, QStringLiteral("計算結果")},
+             {Memo2, QStringLiteral("進行状況")}});
+  StartOnEnter({Edit1}, Button1, &run_);
   connect(Button1, &QPushButton::clicked, this, &Tfrm_kaijou::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &Tfrm_kaijou::Button2Click);
   connect(Edit1, &QLineEdit::textChanged, this, &Tfrm_kaijou::Edit1Change);
@@ -45,8 +48,9 @@ void Tfrm_kaijou::Button1Click() {
   if (run_.StopOrBegin()) return;
   RichEdit1->clear();
   LetEventsRun();
+  const std::string edit1 = BoxText(Edit1);  // the input the result is computed from
   long n = 0;
-  if (InputCheck error = kaijou::CheckInput(BoxText(Edit1), n)) {
+  if (InputCheck error = kaijou::CheckInput(edit1, n)) {
     run_.Refuse(this, *error, {Edit1});
     return;
   }
@@ -57,7 +61,7 @@ void Tfrm_kaijou::Button1Click() {
   if (result) SetText(RichEdit1, *result);
   run_.LeaveRunning();
   if (!result) return;
-  OfferToSave(this, [&] { return ResultFile{kaijou::SaveTitle(BoxText(Edit1)), {*result}}; });
+  finished_.KeepAndOffer({kaijou::SaveTitle(edit1), {*result}});
   Edit1->setFocus();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "frame/calculator_window.h"
+#include "frame/finished_result.h"
 #include "frame/run_protocol.h"
 
 class QLabel;
@@ -33,12 +34,15 @@ class Tfrm_kaijou : public CalculatorWindow {
   void Button2Click() { close(); }
   void Edit1Change();
 
+  FinishedResult& finished() { return finished_; }
+
  protected:
   void FormShow() override;
   void FormClose() override { run_.Stop(); }
 
  private:
   StoppableRun run_;
+  FinishedResult finished_;
 };
 
 }  // namespace taketa

@@ -9,7 +9,6 @@
 #include "frame/controls.h"
 #include "frame/length_counter.h"
 #include "frame/run_protocol.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -19,7 +18,7 @@ Tfrm_kakezan::Tfrm_kakezan()
                       QStringLiteral("5000桁以内の正の数(整数または小数)同士のかけ算(Ａ×Ｂ)をします。"),
                       37, 20)),
       Label1(AddLabel("Label1", QStringLiteral("Ａ＝"), 37, 60)),
-      Memo1(AddMemo("Memo1", 85, 56, 906, 150, {.verticalScrollBar = true})),
+      Memo1(AddMemo("Memo1", 85, 56, 906, 150, {.scrollBar = ScrollBar::kAlways})),
       Label3(AddLabel("Label3", QStringLiteral("Ｂ＝"), 37, 222)),
       Memo2(AddMemo("Memo2", 85, 218, 906, 150)),
       Button1(AddButton("Button1", QStringLiteral("計算開始"), 85, 382, 81, 28)),
@@ -27,7 +26,14 @@ Tfrm_kakezan::Tfrm_kakezan()
       Button2(AddButton("Button2", QStringLiteral("終了"), 317, 382, 81, 28)),
       Memo4(AddMemo("Memo4", 421, 384, 185, 24, {.tabStop = false})),
       Label4(AddLabel("Label4", QStringLiteral("Ａ×Ｂ＝"), 37, 426)),
-      Memo3(AddMemo("Memo3", 85, 448, 906, 250, {.tabStop = false})) {
+      Memo3(AddMemo("Memo3", 85, 448, 906, 250,
+                    {.scrollBar = ScrollBar::kAsNeeded, .tabStop = false})),
+      finished_(this, {Memo3}) {
+  NameBoxes({{Memo1, QStringLiteral("かけられる数Ａ")},
+             {Memo2, QStringLiteral("かける数Ｂ")},
+             {Memo4, QStringLiteral("入力文字数")},
+             {Memo3, QStringLiteral("計算結果：Ａ×Ｂ")}});
+  StartOnEnter({Memo1, Memo2}, Button1);
   Memo4->setVisible(false);
   connect(Button1, &QPushButton::clicked, this, &Tfrm_kakezan::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &Tfrm_kakezan::Button2Click);
@@ -58,13 +64,15 @@ void Tfrm_kakezan::InputChanged(QPlainTextEdit* box) {
 
 void Tfrm_kakezan::Button1Click() {
   BeginOneShot({Memo3});
-  if (InputCheck error = kakezan::CheckInput(BoxText(Memo1), BoxText(Memo2))) {
+  // The inputs the result is computed from.
+  const std::string memo1 = BoxText(Memo1), memo2 = BoxText(Memo2);
+  if (InputCheck error = kakezan::CheckInput(memo1, memo2)) {
     ReportInputError(this, *error, {Memo1, Memo2}, Memo4);
     return;
   }
-  const std::string product = kakezan::Multiply(BoxText(Memo1), BoxText(Memo2));
+  const std::string product = kakezan::Multiply(memo1, memo2);
   SetText(Memo3, product);
-  OfferToSave(this, [&] { return kakezan::SaveFile(BoxText(Memo1), BoxText(Memo2), product); });
+  finished_.KeepAndOffer(kakezan::SaveFile(memo1, memo2, product));
   Memo1->setFocus();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "frame/calculator_window.h"
+#include "frame/finished_result.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -34,11 +35,14 @@ class Tfrm_kakezan : public CalculatorWindow {
   void Memo1Change();
   void Memo2Change();
 
+  FinishedResult& finished() { return finished_; }
+
  protected:
   void FormShow() override;
 
  private:
   void InputChanged(QPlainTextEdit* box);
+  FinishedResult finished_;
 };
 
 }  // namespace taketa

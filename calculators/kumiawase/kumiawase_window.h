@@ -1,7 +1,7 @@
 // The window of unit kumiawase: nCr for r <= n <= 50000.
 #pragma once
 
-#include "calculators/common/counting_window.h"
+#include "frame/layouts/counting_window.h"
 
 namespace taketa {
 

@@ -8,7 +8,6 @@
 #include "calculators/ruijou/ruijou_calc.h"
 #include "frame/controls.h"
 #include "frame/length_counter.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -28,8 +27,16 @@ Tfrm_ruijou::Tfrm_ruijou()
       Memo1(AddMemo("Memo1", 440, 92, 80, 24, {.tabStop = false})),
       RichEdit1(AddRichEdit("RichEdit1", 35, 130, 1030, 390)),
       Label4(AddLabel("Label4", QStringLiteral("計算結果を浮動小数点形式で200桁まで表示します。"), 35, 530)),
-      Memo2(AddMemo("Memo2", 35, 554, 1030, 110, {.verticalScrollBar = true})),
-      run_(Button1, Button2) {
+      Memo2(AddMemo("Memo2", 35, 554, 1030, 110, {.scrollBar = ScrollBar::kAlways})),
+      run_(Button1, Button2),
+      finished_(this, {RichEdit1, Memo2}) {
+  NameBoxes({{Edit1, QStringLiteral("累乗の底Ａ")},
+             {Memo3, QStringLiteral("入力文字数")},
+             {Edit2, QStringLiteral("累乗の指数")},
+             {Memo1, QStringLiteral("進行状況")},
+             {RichEdit1, QStringLiteral("計算結果")},
+             {Memo2, QStringLiteral("計算結果の浮動小数点形式")}});
+  StartOnEnter({Edit1, Edit2}, Button1, &run_);
   Memo1->setVisible(false);
   Memo2->setVisible(false);
   Memo3->setVisible(false);
@@ -71,14 +78,15 @@ void Tfrm_ruijou::Button1Click() {
   Memo1->clear();
   Memo2->clear();
   LetEventsRun();
+  // The inputs the result is computed from.
+  const std::string edit1 = BoxText(Edit1), edit2 = BoxText(Edit2);
   long exponent = 0;
-  if (InputCheck error = ruijou::CheckInput(BoxText(Edit1), BoxText(Edit2), exponent)) {
+  if (InputCheck error = ruijou::CheckInput(edit1, edit2, exponent)) {
     run_.Refuse(this, *error, {Edit1, Edit2});
     return;
   }
-  const std::optional<ruijou::Power> power = run_.Run({Memo1}, [&](RunControl& control) {
-    return ruijou::Compute(BoxText(Edit1), exponent, control);
-  });
+  const std::optional<ruijou::Power> power = run_.Run(
+      {Memo1}, [&](RunControl& control) { return ruijou::Compute(edit1, exponent, control); });
   const bool finished = power.has_value();
   if (finished) {
     Memo2->setVisible(true);
@@ -88,7 +96,7 @@ void Tfrm_ruijou::Button1Click() {
   }
   run_.LeaveRunning();
   if (!finished) return;
-  OfferToSave(this, [&] { return ruijou::SaveFile(BoxText(Edit1), BoxText(Edit2), *power); });
+  finished_.KeepAndOffer(ruijou::SaveFile(edit1, edit2, *power));
   Edit2->setFocus();
 }
 

@@ -7,7 +7,8 @@ namespace taketa {
 Tfrm_sizentaisuunotei::Tfrm_sizentaisuunotei()
     : ConstantWindow({"frm_sizentaisuunotei",
                       QStringLiteral("自然対数の底を 60000桁まで求めることができます。"),
-                      QStringLiteral("自然対数の底を何桁まで求めますか。桁数＝"), 356, 72,
+                      QStringLiteral("自然対数の底を何桁まで求めますか。桁数＝"),
+                      QStringLiteral("自然対数の底の桁数"), 356, 72,
                       sizentaisuunotei::CheckInput, sizentaisuunotei::Compute,
                       sizentaisuunotei::SaveTitle}) {}
 

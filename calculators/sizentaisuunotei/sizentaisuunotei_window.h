@@ -1,7 +1,7 @@
 // The window of e, the base of the natural logarithm.
 #pragma once
 
-#include "calculators/common/constant_window.h"
+#include "frame/layouts/constant_window.h"
 
 namespace taketa {
 

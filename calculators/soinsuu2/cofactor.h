@@ -26,6 +26,28 @@ inline std::uint64_t DivideWord(std::uint64_t high, std::uint64_t low, std::uint
 #endif
 }
 
+// d^(-1) mod 2^64 for odd d, by Newton's iteration from five correct bits.
+inline std::uint64_t InverseMod2To64(std::uint64_t d) {
+  std::uint64_t inverse = (3 * d) ^ 2;
+  for (int i = 0; i < 4; ++i) inverse *= 2 - d * inverse;
+  return inverse;
+}
+
+// Whether odd d divides the words w[0..count) (least significant first),
+// by Hensel's division from the low end: no machine division. With
+// h_0 = 0 and h_{i+1} = hi((w_i - h_i) d^(-1) mod 2^64 times d) plus the
+// borrow, the number is d Q - h 2^(64 count), so d divides it exactly when
+// it divides h, which lies in [0, d].
+inline bool OddDivides(const std::uint64_t* w, int count, std::uint64_t d, std::uint64_t inverse) {
+  std::uint64_t h = 0;
+  for (int i = 0; i < count; ++i) {
+    const std::uint64_t x = w[i] - h;
+    const std::uint64_t borrow = w[i] < h;
+    h = static_cast<std::uint64_t>((UInt128{x * inverse} * d) >> 64) + borrow;
+  }
+  return h == 0 || h == d;
+}
+
 class Cofactor {
  public:
   static constexpr int kWords = 3;  // 2^192 > 10^57
@@ -38,6 +60,10 @@ class Cofactor {
   UInt128 Remainder(UInt128 d) const {
     if (d >> 64 == 0) [[likely]] return Remainder64(static_cast<std::uint64_t>(d));
     return RemainderBeyond64Bits(d);
+  }
+  // Whether the odd d divides this; `inverse` is InverseMod2To64(d).
+  bool DividedByOdd(std::uint64_t d, std::uint64_t inverse) const {
+    return OddDivides(words_, top_ + 1, d, inverse);
   }
   // this = this / d; precondition: d divides this.
   void DivideExactly(UInt128 d);

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "calculators/common/text.h"
 #include "calculators/soinsuu2/cofactor.h"
+#include "calculators/soinsuu2/fast_factoring.h"
 
 namespace taketa::soinsuu2 {
 namespace {
@@ -93,6 +95,18 @@ const Wheel& TheWheel() {
   return wheel;
 }
 
+// Trial division hands over to the fast phase before its divisor passes
+// this bound: up to it, the factors and the progress values are those of
+// trying every odd divisor; beyond it, trying divisors can take longer than
+// anyone waits.
+constexpr std::uint64_t kSwitchBound = 2000000;
+
+enum class Step {
+  kDivisor,     // the next divisor to try
+  kPastBound,   // past the square root of the cofactor: trial division ends
+  kPastSwitch,  // past kSwitchBound with the square root still above
+};
+
 // The odd trial divisors from 3 up, as the window steps through them: each
 // advance by 2 shows the divisor when it is the next of firstShown,
 // firstShown + shownEvery, ...; the advance that passes the bound is the
@@ -103,30 +117,33 @@ class TrialDivisors {
  public:
   TrialDivisors(RunControl& run, Int firstShown, Int shownEvery)
       : run_(run), wheel_(TheWheel()), position_(wheel_.start), nextShown_(firstShown),
-        shownEvery_(shownEvery) {}
+        shownEvery_(shownEvery), switchAt_(HasFastFactoring() ? kSwitchBound : ~Int{0}) {}
 
   Int value() const { return value_; }
 
-  // Advances to the next divisor that may divide. False when an advance
-  // passed `bound`: the divisor is then the first odd number above it, or
-  // the one after the divisor when that is already above.
-  bool Next(Int bound) {
+  // Advances to the next divisor that may divide. kPastBound when an
+  // advance passed `bound`: the divisor is then the first odd number above
+  // it, or the one after the divisor when that is already above.
+  // kPastSwitch, with nothing shown, when the next divisor is past the
+  // switch bound but not past `bound`.
+  Step Next(Int bound) {
     const Int next = value_ + wheel_.gaps[position_];
     position_ = position_ + 1 == wheel_.gaps.size() ? 0 : position_ + 1;
     if (next > bound) [[unlikely]] return PassBound(bound);
+    if (next > switchAt_) [[unlikely]] return Step::kPastSwitch;
     if (next >= nextShown_) [[unlikely]] ShowUpTo(next);
     value_ = next;
-    return true;
+    return Step::kDivisor;
   }
 
  private:
   // Kept out of the loop above, which runs millions of times.
-  [[gnu::noinline]] bool PassBound(Int bound) {
+  [[gnu::noinline]] Step PassBound(Int bound) {
     // The first odd number above the bound; when a factor just divided out
     // left a bound below the divisor, the divisor's next step.
     value_ = std::max<Int>(value_ + 2, bound % 2 == 0 ? bound + 1 : bound + 2);
     ShowUpTo(value_);
-    return false;
+    return Step::kPastBound;
   }
 
   [[gnu::noinline]] void ShowUpTo(Int divisor) {
@@ -141,7 +158,19 @@ class TrialDivisors {
   Int value_ = 3;
   Int nextShown_;
   Int shownEvery_;
+  Int switchAt_;
 };
+
+// The fast phase on what trial division left: its prime factors, all above
+// the divisors tried, follow the factors found so far.
+Factorisation FinishFast(const std::string& cofactor, std::string_view working, Factors& factors,
+                         RunControl& run) {
+  const std::optional<std::vector<std::string>> primes = FactorFast(cofactor, run);
+  if (!primes) return factors.Stopped();
+  if (factors.empty() && primes->size() == 1) return Factors::Prime(working);
+  for (std::size_t i = 0; i + 1 < primes->size(); ++i) factors.Append((*primes)[i]);
+  return factors.Last(primes->back());
+}
 
 // floor(sqrt(n)) exactly: the extended-precision root, set right where it
 // rounded across an integer.
@@ -166,10 +195,11 @@ Factorisation ShortPath(std::string_view working, RunControl& run) {
   run.ShowStep(static_cast<std::int64_t>(bound), kBoundBox);
   TrialDivisors<std::uint64_t> divisors(run, 100001, 100000);  // shown when i mod 100000 = 1
   Passes passes(run);
-  for (bool below = 3 <= bound; below && passes.busy(); below = divisors.Next(bound)) {
+  Step step = 3 <= bound ? Step::kDivisor : Step::kPastBound;
+  for (; step == Step::kDivisor && passes.busy(); step = divisors.Next(bound)) {
     const std::uint64_t i = divisors.value();
-    std::uint64_t q = n / i;
-    if (n - i * q == 0) {
+    if (OddDivides(&n, 1, i, InverseMod2To64(i))) {
+      std::uint64_t q = n / i;
       // Divided out as often as it goes, the bound shown after each time.
       do {
         if (q == 1) return factors.Last(std::to_string(i));
@@ -183,6 +213,7 @@ Factorisation ShortPath(std::string_view working, RunControl& run) {
     passes.Pass();
   }
   if (!passes.busy()) return factors.Stopped();
+  if (step == Step::kPastSwitch) return FinishFast(std::to_string(n), working, factors, run);
   return factors.empty() ? Factors::Prime(working) : factors.Last(std::to_string(n));
 }
 
@@ -200,9 +231,13 @@ Factorisation LongPath(std::string_view working, RunControl& run) {
   // Shown when it has more than four digits and ends in 9999.
   TrialDivisors<UInt128> divisors(run, 19999, 10000);
   Passes passes(run);
-  for (bool below = 3 <= bound; below && passes.busy(); below = divisors.Next(bound)) {
+  Step step = 3 <= bound ? Step::kDivisor : Step::kPastBound;
+  for (; step == Step::kDivisor && passes.busy(); step = divisors.Next(bound)) {
     const UInt128 d = divisors.value();
-    if (n.Remainder(d) == 0) {
+    const bool divides = d >> 64 == 0 ? n.DividedByOdd(static_cast<std::uint64_t>(d),
+                                                       InverseMod2To64(static_cast<std::uint64_t>(d)))
+                                      : n.Remainder(d) == 0;
+    if (divides) {
       do {
         n.DivideExactly(d);
         if (n.IsOne()) return factors.Last(ToDecimal(d));
@@ -214,6 +249,7 @@ Factorisation LongPath(std::string_view working, RunControl& run) {
     passes.Pass();
   }
   if (!passes.busy()) return factors.Stopped();
+  if (step == Step::kPastSwitch) return FinishFast(n.ToDecimal(), working, factors, run);
   return factors.empty() ? Factors::Prime(working) : factors.Last(n.ToDecimal());
 }
 

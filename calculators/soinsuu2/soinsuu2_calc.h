@@ -1,8 +1,10 @@
-// Prime factorisation of a natural number of 2 up to 50 digits by trial
-// division: by 2, then by every odd number up to the square root of what is
-// left. Numbers up to 9223372000000000000 are worked in 64-bit integers (the
-// short path), larger ones as a number of up to three words (the long
-// path), each with its own progress display.
+// Prime factorisation of a natural number of 2 up to 50 digits: trial
+// division by 2, then by every odd number up to the square root of what is
+// left, as long as that ends soon; numbers up to 9223372000000000000 are
+// worked in 64-bit integers (the short path), larger ones as a number of up
+// to three words (the long path), each with its own progress display. When
+// the divisor would pass 2000000 with the square root still above it, the
+// fast phase (fast_factoring.h) finds the remaining prime factors instead.
 #pragma once
 
 #include <span>
@@ -45,8 +47,9 @@ struct Factorisation {
 // divisor D when it has more than four digits and ends in 9999; both show
 // the bound floor(sqrt(cofactor)) in kBoundBox whenever the cofactor
 // changes (the first time with the divisor 3), and the factors found so far
-// in kFactorsBox. A stopped run has `finished` false and the factors found
-// so far in `result`.
+// in kFactorsBox; the fast phase shows only the factors it appends, and
+// asks run.StopRequested() every few milliseconds. A stopped run has
+// `finished` false and the factors found so far in `result`.
 Factorisation Factorise(std::string_view working, RunControl& run);
 
 // Title line of the saved file, from Edit1's text as typed.

@@ -7,7 +7,6 @@
 
 #include "calculators/soinsuu2/soinsuu2_calc.h"
 #include "frame/controls.h"
-#include "frame/saving.h"
 
 namespace taketa {
 namespace {
@@ -47,8 +46,15 @@ Tfrm_soinsuu2::Tfrm_soinsuu2()
       Memo3(AddMemo("Memo3", 300, 100, 160, 24, {.tabStop = false})),
       Memo4(AddMemo("Memo4", 475, 100, 260, 24, {.tabStop = false})),
       Label3(AddLabel("Label3", QStringLiteral("素因数分解結果"), 35, 140)),
-      Memo1(AddMemo("Memo1", 35, 164, 958, 320, {.verticalScrollBar = true})),
-      run_(Button1, Button2) {
+      Memo1(AddMemo("Memo1", 35, 164, 958, 320, {.scrollBar = ScrollBar::kAlways})),
+      run_(Button1, Button2),
+      finished_(this, {Memo1}) {
+  NameBoxes({{Edit1, QStringLiteral("素因数分解したい自然数")},
+             {Memo2, QStringLiteral("計算中の表示")},
+             {Memo3, QStringLiteral("進行状況：試している除数")},
+             {Memo4, QStringLiteral("進行状況：平方根の上限")},
+             {Memo1, QStringLiteral("素因数分解結果")}});
+  StartOnEnter({Edit1}, Button1, &run_);
   Memo2->setPlainText(QStringLiteral(" 計算中です。お待ちください。"));
   Memo2->setVisible(false);
   Memo3->setVisible(false);
@@ -77,8 +83,9 @@ void Tfrm_soinsuu2::Button1Click() {
   if (run_.StopOrBegin()) return;
   Memo1->clear();
   LetEventsRun();
+  const std::string edit1 = BoxText(Edit1);  // the input the result is computed from
   std::string working;
-  if (InputCheck error = soinsuu2::CheckInput(BoxText(Edit1), working)) {
+  if (InputCheck error = soinsuu2::CheckInput(edit1, working)) {
     run_.Refuse(this, *error, {Edit1});
     return;
   }
@@ -95,9 +102,7 @@ void Tfrm_soinsuu2::Button1Click() {
   Memo2->setVisible(false);
   run_.LeaveRunning();
   if (!finished) return;  // the result box keeps the factors found so far
-  OfferToSave(this, [&] {
-    return ResultFile{soinsuu2::SaveTitle(BoxText(Edit1)), {result.result}};
-  });
+  finished_.KeepAndOffer({soinsuu2::SaveTitle(edit1), {result.result}});
   Edit1->setFocus();
 }
 

@@ -8,7 +8,6 @@
 #include "calculators/warizan1/warizan1_calc.h"
 #include "frame/controls.h"
 #include "frame/run_protocol.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -23,9 +22,15 @@ Tfrm_warizan1::Tfrm_warizan1()
       Label3(AddLabel("Label3", QStringLiteral("Ｂ＝"), 40, 96)),
       Edit2(AddEdit("Edit2", 80, 92, 480, 24)),
       Label4(AddLabel("Label4", QStringLiteral("Ａ÷Ｂ＝"), 40, 134)),
-      Memo1(AddMemo("Memo1", 40, 156, 940, 536, {.tabStop = false})),
+      Memo1(AddMemo("Memo1", 40, 156, 940, 536,
+                    {.scrollBar = ScrollBar::kAsNeeded, .tabStop = false})),
       Button1(AddButton("Button1", QStringLiteral("計算開始"), 600, 90, 90, 28)),
-      Button2(AddButton("Button2", QStringLiteral("終了"), 710, 90, 81, 28)) {
+      Button2(AddButton("Button2", QStringLiteral("終了"), 710, 90, 81, 28)),
+      finished_(this, {Memo1}) {
+  NameBoxes({{Edit1, QStringLiteral("割られる数Ａ")},
+             {Edit2, QStringLiteral("割る数Ｂ")},
+             {Memo1, QStringLiteral("計算結果：Ａ÷Ｂ")}});
+  StartOnEnter({Edit1, Edit2}, Button1);
   connect(Button1, &QPushButton::clicked, this, &Tfrm_warizan1::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &Tfrm_warizan1::Button2Click);
   connect(Edit1, &QLineEdit::textChanged, this, &Tfrm_warizan1::Edit1Change);
@@ -45,13 +50,15 @@ void Tfrm_warizan1::Edit2Change() { Memo1->clear(); }
 
 void Tfrm_warizan1::Button1Click() {
   BeginOneShot({Memo1});
-  if (InputCheck error = warizan1::CheckInput(BoxText(Edit1), BoxText(Edit2))) {
+  // The inputs the result is computed from.
+  const std::string edit1 = BoxText(Edit1), edit2 = BoxText(Edit2);
+  if (InputCheck error = warizan1::CheckInput(edit1, edit2)) {
     ReportInputError(this, *error, {Edit1, Edit2});
     return;
   }
-  const std::string quotient = warizan1::Compute(BoxText(Edit1), BoxText(Edit2));
+  const std::string quotient = warizan1::Compute(edit1, edit2);
   SetText(Memo1, quotient);
-  OfferToSave(this, [&] { return warizan1::SaveFile(BoxText(Edit1), BoxText(Edit2), quotient); });
+  finished_.KeepAndOffer(warizan1::SaveFile(edit1, edit2, quotient));
   Edit1->setFocus();
 }
 

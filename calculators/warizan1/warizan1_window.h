@@ -3,6 +3,7 @@
 #pragma once
 
 #include "frame/calculator_window.h"
+#include "frame/finished_result.h"
 
 class QLabel;
 class QLineEdit;
@@ -32,8 +33,13 @@ class Tfrm_warizan1 : public CalculatorWindow {
   void Edit1Change();
   void Edit2Change();
 
+  FinishedResult& finished() { return finished_; }
+
  protected:
   void FormShow() override;
+
+ private:
+  FinishedResult finished_;
 };
 
 }  // namespace taketa

@@ -9,7 +9,6 @@
 #include "frame/desktop.h"
 #include "frame/length_counter.h"
 #include "frame/run_protocol.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -19,18 +18,28 @@ Tfrm_warizan3::Tfrm_warizan3()
                       QStringLiteral("60000桁以内の正の整数同士の割り算(Ａ÷Ｂ)の整商と余りを求めます。"),
                       40, 20)),
       Label1(AddLabel("Label1", QStringLiteral("Ａ＝"), 40, 56)),
-      Memo1(AddMemo("Memo1", 80, 52, 900, 130, {.verticalScrollBar = true})),
+      Memo1(AddMemo("Memo1", 80, 52, 900, 130, {.scrollBar = ScrollBar::kAlways})),
       Label3(AddLabel("Label3", QStringLiteral("Ｂ＝"), 40, 200)),
       Memo2(AddMemo("Memo2", 80, 196, 900, 130)),
       Label4(AddLabel("Label4", QStringLiteral("Ａ÷Ｂの整商＝"), 40, 388)),
-      Memo3(AddMemo("Memo3", 40, 410, 940, 130, {.tabStop = false})),
+      Memo3(AddMemo("Memo3", 40, 410, 940, 130,
+                    {.scrollBar = ScrollBar::kAsNeeded, .tabStop = false})),
       Label5(AddLabel("Label5", QStringLiteral("Ａ÷Ｂの余り＝"), 40, 552)),
-      Memo4(AddMemo("Memo4", 40, 574, 940, 120, {.tabStop = false})),
+      Memo4(AddMemo("Memo4", 40, 574, 940, 120,
+                    {.scrollBar = ScrollBar::kAsNeeded, .tabStop = false})),
       Memo5(AddMemo("Memo5", 80, 342, 250, 24, {.readOnly = true, .wrap = false})),
       Memo6(AddMemo("Memo6", 350, 342, 170, 24, {.wrap = false})),
       Button1(AddButton("Button1", QStringLiteral("計算開始"), 560, 340, 90, 28)),
       Button3(AddButton("Button3", QStringLiteral("数字の消去"), 670, 340, 100, 28)),
-      Button2(AddButton("Button2", QStringLiteral("終了"), 790, 340, 81, 28)) {
+      Button2(AddButton("Button2", QStringLiteral("終了"), 790, 340, 81, 28)),
+      finished_(this, {Memo3, Memo4}) {
+  NameBoxes({{Memo1, QStringLiteral("割られる数Ａ")},
+             {Memo2, QStringLiteral("割る数Ｂ")},
+             {Memo3, QStringLiteral("Ａ÷Ｂの整商")},
+             {Memo4, QStringLiteral("Ａ÷Ｂの余り")},
+             {Memo5, QStringLiteral("計算中の表示")},
+             {Memo6, QStringLiteral("入力文字数")}});
+  StartOnEnter({Memo1, Memo2}, Button1);
   Memo5->setPlainText(QStringLiteral(" 計算中です。お待ちください。"));
   Memo5->setVisible(false);
   Memo6->setVisible(false);
@@ -70,12 +79,15 @@ void Tfrm_warizan3::Memo2Change() {
 
 void Tfrm_warizan3::Button1Click() {
   BeginOneShot({Memo3, Memo4});
-  if (InputCheck error = warizan3::CheckInput(BoxText(Memo1), BoxText(Memo2))) {
+  // The inputs the result is computed from: read once, as the wait notice
+  // lets events run after the check.
+  const std::string memo1 = BoxText(Memo1), memo2 = BoxText(Memo2);
+  if (InputCheck error = warizan3::CheckInput(memo1, memo2)) {
     ReportInputError(this, *error, {Memo1, Memo2}, Memo6);
     return;
   }
   ShowWaitNotice(Memo5);
-  const warizan3::Division division = warizan3::Compute(BoxText(Memo1), BoxText(Memo2));
+  const warizan3::Division division = warizan3::Compute(memo1, memo2);
   SetText(Memo3, division.quotient);
   SetText(Memo4, division.remainder);
   Memo5->setVisible(false);
@@ -86,7 +98,7 @@ void Tfrm_warizan3::Button1Click() {
     return;
   }
   LetEventsRun();
-  OfferToSave(this, [&] { return warizan3::SaveFile(BoxText(Memo1), BoxText(Memo2), division); });
+  finished_.KeepAndOffer(warizan3::SaveFile(memo1, memo2, division));
   Memo1->setFocus();
 }
 

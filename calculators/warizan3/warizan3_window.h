@@ -3,6 +3,7 @@
 #pragma once
 
 #include "frame/calculator_window.h"
+#include "frame/finished_result.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -37,8 +38,13 @@ class Tfrm_warizan3 : public CalculatorWindow {
   void Memo1Change();
   void Memo2Change();
 
+  FinishedResult& finished() { return finished_; }
+
  protected:
   void FormShow() override;
+
+ private:
+  FinishedResult finished_;
 };
 
 }  // namespace taketa

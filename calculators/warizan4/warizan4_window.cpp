@@ -8,7 +8,6 @@
 #include "frame/controls.h"
 #include "frame/length_counter.h"
 #include "frame/run_protocol.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -19,15 +18,22 @@ Tfrm_warizan4::Tfrm_warizan4()
                                      "商が循環小数であるときには、商を20000桁まで求めます。"),
                       40, 20)),
       Label1(AddLabel("Label1", QStringLiteral("Ａ＝"), 40, 56)),
-      Memo1(AddMemo("Memo1", 80, 52, 900, 110, {.verticalScrollBar = true})),
+      Memo1(AddMemo("Memo1", 80, 52, 900, 110, {.scrollBar = ScrollBar::kAlways})),
       Label3(AddLabel("Label3", QStringLiteral("Ｂ＝"), 40, 180)),
       Memo2(AddMemo("Memo2", 80, 176, 900, 110)),
       Label4(AddLabel("Label4", QStringLiteral("Ａ÷Ｂ＝"), 40, 346)),
-      Memo3(AddMemo("Memo3", 40, 368, 940, 324, {.tabStop = false})),
+      Memo3(AddMemo("Memo3", 40, 368, 940, 324,
+                    {.scrollBar = ScrollBar::kAsNeeded, .tabStop = false})),
       Memo4(AddMemo("Memo4", 80, 302, 170, 24, {.readOnly = true, .wrap = false})),
       Button1(AddButton("Button1", QStringLiteral("計算開始"), 560, 300, 90, 28)),
       Button3(AddButton("Button3", QStringLiteral("数字の消去"), 670, 300, 100, 28)),
-      Button2(AddButton("Button2", QStringLiteral("終了"), 790, 300, 81, 28)) {
+      Button2(AddButton("Button2", QStringLiteral("終了"), 790, 300, 81, 28)),
+      finished_(this, {Memo3}) {
+  NameBoxes({{Memo1, QStringLiteral("割られる数Ａ")},
+             {Memo2, QStringLiteral("割る数Ｂ")},
+             {Memo3, QStringLiteral("計算結果：Ａ÷Ｂ")},
+             {Memo4, QStringLiteral("入力文字数")}});
+  StartOnEnter({Memo1, Memo2}, Button1);
   Memo4->setVisible(false);
   connect(Button1, &QPushButton::clicked, this, &Tfrm_warizan4::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &Tfrm_warizan4::Button2Click);
@@ -56,13 +62,15 @@ void Tfrm_warizan4::Memo2Change() {
 
 void Tfrm_warizan4::Button1Click() {
   BeginOneShot({Memo3});
-  if (InputCheck error = warizan4::CheckInput(BoxText(Memo1), BoxText(Memo2))) {
+  // The inputs the result is computed from.
+  const std::string memo1 = BoxText(Memo1), memo2 = BoxText(Memo2);
+  if (InputCheck error = warizan4::CheckInput(memo1, memo2)) {
     ReportInputError(this, *error, {Memo1, Memo2}, Memo4);
     return;
   }
-  const std::string quotient = warizan4::Compute(BoxText(Memo1), BoxText(Memo2));
+  const std::string quotient = warizan4::Compute(memo1, memo2);
   SetText(Memo3, quotient);
-  OfferToSave(this, [&] { return warizan4::SaveFile(BoxText(Memo1), BoxText(Memo2), quotient); });
+  finished_.KeepAndOffer(warizan4::SaveFile(memo1, memo2, quotient));
   Memo1->setFocus();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "frame/calculator_window.h"
+#include "frame/finished_result.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -34,8 +35,13 @@ class Tfrm_warizan4 : public CalculatorWindow {
   void Memo1Change();
   void Memo2Change();
 
+  FinishedResult& finished() { return finished_; }
+
  protected:
   void FormShow() override { Button3Click(); }
+
+ private:
+  FinishedResult finished_;
 };
 
 }  // namespace taketa

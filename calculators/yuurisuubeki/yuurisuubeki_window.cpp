@@ -7,7 +7,6 @@
 
 #include "calculators/yuurisuubeki/yuurisuubeki_calc.h"
 #include "frame/controls.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -29,7 +28,13 @@ Tfrm_yuurisuubeki::Tfrm_yuurisuubeki()
                       35, 192)),
       Label6(AddLabel("Label6", QStringLiteral("その意味は 3.12345678901×(10の275乗) ということです。"),
                       35, 216)),
-      run_(Button1, Button2) {
+      run_(Button1, Button2),
+      finished_(this, {Memo2}) {
+  NameBoxes({{Edit1, QStringLiteral("底Ａ")},
+             {Edit2, QStringLiteral("指数Ｂ")},
+             {Memo1, QStringLiteral("計算中の表示")},
+             {Memo2, QStringLiteral("計算結果：Ａ の Ｂ乗")}});
+  StartOnEnter({Edit1, Edit2}, Button1, &run_);
   Memo1->setPlainText(QStringLiteral(" 計算中です。"));
   Memo1->setVisible(false);
   Label5->setVisible(false);
@@ -55,6 +60,7 @@ void Tfrm_yuurisuubeki::Button1Click() {
   if (run_.StopOrBegin()) return;
   Memo2->clear();
   LetEventsRun();
+  // The inputs the result is computed from.
   const std::string a = BoxText(Edit1), b = BoxText(Edit2);
   if (InputCheck error = yuurisuubeki::CheckInput(a, b)) {
     run_.Refuse(this, *error, {Edit1, Edit2});
@@ -88,9 +94,7 @@ void Tfrm_yuurisuubeki::Button1Click() {
   }
   SetText(Memo2, result);
   run_.LeaveRunning();
-  OfferToSave(this, [&] {
-    return ResultFile{yuurisuubeki::SaveTitle(BoxText(Edit1), BoxText(Edit2)), {result}};
-  });
+  finished_.KeepAndOffer({yuurisuubeki::SaveTitle(a, b), {result}});
   Edit2->setFocus();
 }
 

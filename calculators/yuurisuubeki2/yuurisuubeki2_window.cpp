@@ -7,7 +7,6 @@
 
 #include "calculators/yuurisuubeki2/yuurisuubeki2_calc.h"
 #include "frame/controls.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -33,7 +32,14 @@ Tfrm_yuurisuubeki2::Tfrm_yuurisuubeki2()
                       QStringLiteral("その意味は 3.1234567890123456789012345678901234567890123456789"
                                      "×(10の-275乗) ということです。"),
                       35, 270)),
-      run_(Button1, Button2) {
+      run_(Button1, Button2),
+      finished_(this, {Memo3}) {
+  NameBoxes({{Edit1, QStringLiteral("底Ａ")},
+             {Edit2, QStringLiteral("指数Ｂ")},
+             {Memo1, QStringLiteral("計算中の表示")},
+             {Memo2, QStringLiteral("進行状況")},
+             {Memo3, QStringLiteral("計算結果：Ａ の Ｂ乗")}});
+  StartOnEnter({Edit1, Edit2}, Button1, &run_);
   Memo1->setPlainText(QStringLiteral(" 計算中です。"));
   for (QWidget* hidden : {static_cast<QWidget*>(Memo1), static_cast<QWidget*>(Memo2),
                           static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6),
@@ -74,8 +80,10 @@ void Tfrm_yuurisuubeki2::Button1Click() {
   if (run_.StopOrBegin()) return;
   Memo3->clear();
   LetEventsRun();
+  // The inputs the result is computed from.
+  const std::string edit1 = BoxText(Edit1), edit2 = BoxText(Edit2);
   yuurisuubeki2::PowerInput input;
-  if (InputCheck error = yuurisuubeki2::CheckInput(BoxText(Edit1), BoxText(Edit2), input)) {
+  if (InputCheck error = yuurisuubeki2::CheckInput(edit1, edit2, input)) {
     run_.Refuse(this, *error, {Edit1, Edit2});
     return;
   }
@@ -107,9 +115,7 @@ void Tfrm_yuurisuubeki2::Button1Click() {
   }
   SetText(Memo3, *result);
   run_.LeaveRunning();
-  OfferToSave(this, [&] {
-    return ResultFile{yuurisuubeki2::SaveTitle(BoxText(Edit1), BoxText(Edit2)), {*result}};
-  });
+  finished_.KeepAndOffer({yuurisuubeki2::SaveTitle(edit1, edit2), {*result}});
   Edit2->setFocus();
 }
 

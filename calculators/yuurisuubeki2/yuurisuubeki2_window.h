@@ -4,6 +4,7 @@
 #pragma once
 
 #include "frame/calculator_window.h"
+#include "frame/finished_result.h"
 #include "frame/run_protocol.h"
 
 class QLabel;
@@ -41,12 +42,15 @@ class Tfrm_yuurisuubeki2 : public CalculatorWindow {
   void Edit1Change();
   void Edit2Change();
 
+  FinishedResult& finished() { return finished_; }
+
  protected:
   void FormShow() override;
   void FormClose() override { run_.Stop(); }
 
  private:
   StoppableRun run_;
+  FinishedResult finished_;
 };
 
 }  // namespace taketa

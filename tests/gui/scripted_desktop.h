@@ -35,6 +35,10 @@ class ScriptedDesktop final : public Desktop {
   void OpenTextEditor(const SaveLocation& location) override { opened << location.file; }
   SaveLocation PrimarySaveLocation() override { return primary_; }
   SaveLocation FallbackSaveLocation() override { return fallback_; }
+  QString ChooseSaveFile(QWidget*, const QString& suggested) override {
+    saveDialogs << suggested;
+    return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+  }
 
   // A file where the location's parent folder should be, so that its Temp
   // folder cannot be made.
@@ -56,7 +60,12 @@ class ScriptedDesktop final : public Desktop {
     errors.clear();
     opened.clear();
     answers.clear();
+    saveDialogs.clear();
+    chosenFiles.clear();
   }
+
+  // A path in the desktop's own temporary folder, for a file dialog's answer.
+  QString PathFor(const QString& name) const { return root_.path() + '/' + name; }
 
   int beeps = 0;
   QStringList messages;   // OK boxes, in order
@@ -64,6 +73,8 @@ class ScriptedDesktop final : public Desktop {
   QStringList errors;     // general error reports
   QStringList opened;     // files opened in the text editor
   std::deque<bool> answers;  // for the questions; No when it runs out
+  QStringList saveDialogs;   // the file dialogs opened, by the file they suggested
+  QStringList chosenFiles;   // what the file dialogs answer; cancelled when it runs out
 
  private:
   static void Block(const QString& path) {

@@ -9,24 +9,14 @@
 #include <QtTest>
 
 #include "calculators/Njoukon/Njoukon_window.h"
-#include "tests/gui/scripted_desktop.h"
+#include "tests/gui/window_fixture.h"
 
 namespace taketa {
 
-class NjoukonWindowTest : public QObject {
+class NjoukonWindowTest : public testing::WindowTest<Tfrm_Njoukon> {
   Q_OBJECT
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<testing::ScriptedDesktop>();
-    w_ = std::make_unique<Tfrm_Njoukon>();
-    w_->ShowFromMenu();
-  }
-  void cleanup() {
-    w_.reset();
-    desktop_.reset();
-  }
-
   void controls();
   void stageOneRefuses_data();
   void stageOneRefuses();
@@ -39,42 +29,40 @@ class NjoukonWindowTest : public QObject {
   void stopLeavesNoRoot();
   void button4ReturnsToStageOne();
   void closeReturnsToStageOne();
+  void enterPressesTheButtonOfTheStage();
 
  private:
   void ToStageTwo(const QString& n) {
-    w_->Edit1->setText(n);
-    w_->Button1->click();
+    w().Edit1->setText(n);
+    w().Button1->click();
   }
   void Start(const QString& x) {
-    w_->Edit2->setText(x);
-    w_->Button3->click();
+    w().Edit2->setText(x);
+    w().Button3->click();
   }
   bool InStageOne() const {
-    return !w_->Label1->isHidden() && !w_->Label2->isHidden() && !w_->Edit1->isHidden() &&
-           !w_->Button1->isHidden() && !w_->Button2->isHidden() && w_->Label3->isHidden() &&
-           w_->Label4->isHidden() && w_->Edit2->isHidden() && w_->Button3->isHidden() &&
-           w_->Label5->isHidden() && w_->Edit3->isHidden();
+    return !w().Label1->isHidden() && !w().Label2->isHidden() && !w().Edit1->isHidden() &&
+           !w().Button1->isHidden() && !w().Button2->isHidden() && w().Label3->isHidden() &&
+           w().Label4->isHidden() && w().Edit2->isHidden() && w().Button3->isHidden() &&
+           w().Label5->isHidden() && w().Edit3->isHidden();
   }
-
-  std::unique_ptr<testing::ScriptedDesktop> desktop_;
-  std::unique_ptr<Tfrm_Njoukon> w_;
 };
 
 void NjoukonWindowTest::controls() {
-  QCOMPARE(w_->windowTitle(), QString("frm_Njoukon"));
-  QCOMPARE(w_->findChild<QLabel*>("Label1")->text(), QString("Ｎ乗根( 2≦Ｎ≦300 )を求めます。"));
-  QCOMPARE(w_->findChild<QLabel*>("Label2")->text(), QString("何乗根を求めますか。Ｎ＝"));
-  QCOMPARE(w_->findChild<QLabel*>("Label4")->text(), QString("20桁以内の正の数＝"));
-  QCOMPARE(w_->findChild<QPushButton*>("Button1")->text(), QString("次へ進む"));
-  QCOMPARE(w_->findChild<QPushButton*>("Button2")->text(), QString("終了"));
-  QCOMPARE(w_->findChild<QPushButton*>("Button3")->text(), QString("計算開始"));
-  QCOMPARE(w_->findChild<QPushButton*>("Button4")->text(), QString("終了"));
-  QCOMPARE(w_->Memo1->toPlainText(), QString(" 計算中です。お待ちください。"));
-  QVERIFY(w_->Memo1->isReadOnly());
+  QCOMPARE(w().windowTitle(), QString("frm_Njoukon"));
+  QCOMPARE(w().findChild<QLabel*>("Label1")->text(), QString("Ｎ乗根( 2≦Ｎ≦300 )を求めます。"));
+  QCOMPARE(w().findChild<QLabel*>("Label2")->text(), QString("何乗根を求めますか。Ｎ＝"));
+  QCOMPARE(w().findChild<QLabel*>("Label4")->text(), QString("20桁以内の正の数＝"));
+  QCOMPARE(w().findChild<QPushButton*>("Button1")->text(), QString("次へ進む"));
+  QCOMPARE(w().findChild<QPushButton*>("Button2")->text(), QString("終了"));
+  QCOMPARE(w().findChild<QPushButton*>("Button3")->text(), QString("計算開始"));
+  QCOMPARE(w().findChild<QPushButton*>("Button4")->text(), QString("終了"));
+  QCOMPARE(w().Memo1->toPlainText(), QString(" 計算中です。お待ちください。"));
+  QVERIFY(w().Memo1->isReadOnly());
   QVERIFY(InStageOne());
-  QVERIFY(w_->Button4->isHidden());
-  QVERIFY(w_->Memo1->isHidden() && w_->Memo2->isHidden() && w_->Memo3->isHidden());
-  QCOMPARE(w_->focusWidget(), w_->Edit1);
+  QVERIFY(w().Button4->isHidden());
+  QVERIFY(w().Memo1->isHidden() && w().Memo2->isHidden() && w().Memo3->isHidden());
+  QCOMPARE(w().focusWidget(), w().Edit1);
 }
 
 void NjoukonWindowTest::stageOneRefuses_data() {
@@ -91,25 +79,23 @@ void NjoukonWindowTest::stageOneRefuses_data() {
 void NjoukonWindowTest::stageOneRefuses() {
   QFETCH(QString, n);
   QFETCH(QString, message);
-  w_->Button2->setFocus();
+  w().Button2->setFocus();
   ToStageTwo(n);
-  QCOMPARE(desktop_->messages, QStringList({message}));
-  QCOMPARE(desktop_->beeps, 1);
-  QCOMPARE(w_->focusWidget(), w_->Edit1);
+  CheckRefused(message, w().Edit1);
   QVERIFY(InStageOne());
 }
 
 void NjoukonWindowTest::stageTwo() {
   ToStageTwo("003");
-  QCOMPARE(w_->Label3->text(),
+  QCOMPARE(w().Label3->text(),
            QString("20桁以内の正の数(整数または小数)を入力してください。その数の 003乗根を100桁まで求めます。"));
-  QVERIFY(!w_->Label3->isHidden());
-  QVERIFY(w_->Button1->isHidden());
-  QVERIFY(w_->Button2->isHidden());
-  QVERIFY(!w_->Label4->isHidden() && !w_->Edit2->isHidden());
-  QVERIFY(!w_->Button3->isHidden() && !w_->Button4->isHidden());
-  QCOMPARE(w_->focusWidget(), w_->Edit2);
-  QVERIFY(desktop_->messages.isEmpty());
+  QVERIFY(!w().Label3->isHidden());
+  QVERIFY(w().Button1->isHidden());
+  QVERIFY(w().Button2->isHidden());
+  QVERIFY(!w().Label4->isHidden() && !w().Edit2->isHidden());
+  QVERIFY(!w().Button3->isHidden() && !w().Button4->isHidden());
+  QCOMPARE(w().focusWidget(), w().Edit2);
+  QVERIFY(desktop().messages.isEmpty());
 }
 
 void NjoukonWindowTest::radicandRefused_data() {
@@ -128,117 +114,134 @@ void NjoukonWindowTest::radicandRefused() {
   QFETCH(QString, x);
   QFETCH(QString, message);
   ToStageTwo("2");
-  w_->Button4->setFocus();
+  w().Button4->setFocus();
   Start(x);
-  QCOMPARE(desktop_->messages, QStringList({message}));
-  QCOMPARE(w_->focusWidget(), w_->Edit2);
-  QVERIFY(!w_->busy());
-  QVERIFY(w_->Edit3->isHidden());
-  QCOMPARE(w_->Button3->text(), QString("計算開始"));
+  QCOMPARE(desktop().messages, QStringList({message}));
+  QCOMPARE(w().focusWidget(), w().Edit2);
+  QVERIFY(!w().busy());
+  QVERIFY(w().Edit3->isHidden());
+  QCOMPARE(w().Button3->text(), QString("計算開始"));
 }
 
 void NjoukonWindowTest::degreeCheckedAgain() {
   ToStageTwo("2");
-  w_->Edit1->setText("301");  // changed while the second stage is shown
+  w().Edit1->setText("301");  // changed while the second stage is shown
   Start("2");
-  QCOMPARE(desktop_->messages, QStringList({"半角数字で 2以上 300以下の自然数を入力してください。"}));
-  QCOMPARE(w_->focusWidget(), w_->Edit1);
-  QVERIFY(!w_->busy());
-  QVERIFY(desktop_->questions.isEmpty());
+  QCOMPARE(desktop().messages, QStringList({"半角数字で 2以上 300以下の自然数を入力してください。"}));
+  QCOMPARE(w().focusWidget(), w().Edit1);
+  QVERIFY(!w().busy());
+  QVERIFY(desktop().questions.isEmpty());
   // A valid N typed in the second stage is the one used.
-  w_->Edit1->setText("3");
+  w().Edit1->setText("3");
   Start("8");
-  QCOMPARE(w_->Edit3->text(), QString("2"));
-  QCOMPARE(w_->Label5->text(), QString("求める 3乗根"));
+  QCOMPARE(w().Edit3->text(), QString("2"));
+  QCOMPARE(w().Label5->text(), QString("求める 3乗根"));
 }
 
 void NjoukonWindowTest::rootOfOneAtOnce() {
   ToStageTwo("5");
   Start("1.0");
-  QCOMPARE(desktop_->beeps, 1);
-  QVERIFY(desktop_->messages.isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
-  QCOMPARE(w_->Edit3->text(), QString("1"));
-  QVERIFY(!w_->Edit3->isHidden());
-  QCOMPARE(w_->Label5->text(), QString("求める 5乗根"));
-  QVERIFY(!w_->busy());
-  QCOMPARE(w_->Button3->text(), QString("計算開始"));
+  QCOMPARE(desktop().beeps, 1);
+  QVERIFY(desktop().messages.isEmpty());
+  QVERIFY(desktop().questions.isEmpty());
+  QCOMPARE(w().Edit3->text(), QString("1"));
+  QVERIFY(!w().Edit3->isHidden());
+  QCOMPARE(w().Label5->text(), QString("求める 5乗根"));
+  QVERIFY(!w().busy());
+  QCOMPARE(w().Button3->text(), QString("計算開始"));
 }
 
 void NjoukonWindowTest::rootAndSavedFile() {
   ToStageTwo("2");
-  desktop_->answers = {true, false};
+  desktop().answers = {true, false};
   Start("2.25");
-  QCOMPARE(w_->Edit3->text(), QString("1.5"));
-  QVERIFY(!w_->Edit3->isHidden());
-  QCOMPARE(w_->Label5->text(), QString("求める 2乗根"));
-  QVERIFY(w_->Memo1->isHidden());
-  QCOMPARE(w_->Memo2->toPlainText(), QString("3"));  // the candidate 1.5
-  QCOMPARE(w_->Memo3->toPlainText(), QString("2"));
-  QCOMPARE(w_->Button3->text(), QString("計算開始"));
-  QVERIFY(!w_->Button4->isHidden());
-  QVERIFY(!w_->busy());
-  QCOMPARE(testing::ScriptedDesktop::Read(desktop_->primary().file),
+  QCOMPARE(w().Edit3->text(), QString("1.5"));
+  QVERIFY(!w().Edit3->isHidden());
+  QCOMPARE(w().Label5->text(), QString("求める 2乗根"));
+  QVERIFY(w().Memo1->isHidden());
+  QCOMPARE(w().Memo2->toPlainText(), QString("3"));  // the candidate 1.5
+  QCOMPARE(w().Memo3->toPlainText(), QString("2"));
+  QCOMPARE(w().Button3->text(), QString("計算開始"));
+  QVERIFY(!w().Button4->isHidden());
+  QVERIFY(!w().busy());
+  QCOMPARE(SavedTempFile(),
            QByteArray("2.25 \x82\xcc" "2\x8f\xe6\x8d\xaa\r\n1.5\r\n"));
-  QCOMPARE(w_->focusWidget(), w_->Edit2);
+  QCOMPARE(w().focusWidget(), w().Edit2);
   // The root of 2 to 101 characters.
   Start("2");
-  QCOMPARE(w_->Edit3->text().size(), 101);
-  QVERIFY(w_->Edit3->text().startsWith("1.41421356237309504880168872420969807856967187537694"));
+  QCOMPARE(w().Edit3->text().size(), 101);
+  QVERIFY(w().Edit3->text().startsWith("1.41421356237309504880168872420969807856967187537694"));
   // Editing hides the result and the progress boxes.
-  w_->Edit2->setText("3");
-  QVERIFY(w_->Edit3->isHidden() && w_->Label5->isHidden());
-  QVERIFY(w_->Memo2->isHidden() && w_->Memo3->isHidden());
+  w().Edit2->setText("3");
+  QVERIFY(w().Edit3->isHidden() && w().Label5->isHidden());
+  QVERIFY(w().Memo2->isHidden() && w().Memo3->isHidden());
 }
 
 void NjoukonWindowTest::stopLeavesNoRoot() {
   ToStageTwo("300");
   bool sawRunning = false;
-  QTimer::singleShot(30, w_.get(), [&] {
-    sawRunning = w_->busy() && w_->Button3->text() == "計算中止" && w_->Button4->isHidden() &&
-                 !w_->Memo1->isHidden();
-    w_->Button3->click();
+  QTimer::singleShot(30, &w(), [&] {
+    sawRunning = w().busy() && w().Button3->text() == "計算中止" && w().Button4->isHidden() &&
+                 !w().Memo1->isHidden();
+    w().Button3->click();
   });
   Start("72037203720372037203");
   QVERIFY(sawRunning);
-  QVERIFY(w_->Edit3->isHidden());
-  QVERIFY(w_->Memo1->isHidden() && w_->Memo2->isHidden() && w_->Memo3->isHidden());
-  QCOMPARE(w_->Button3->text(), QString("計算開始"));
-  QVERIFY(!w_->Button4->isHidden());
-  QVERIFY(desktop_->questions.isEmpty());
-  QVERIFY(!w_->busy());
+  QVERIFY(w().Edit3->isHidden());
+  QVERIFY(w().Memo1->isHidden() && w().Memo2->isHidden() && w().Memo3->isHidden());
+  QCOMPARE(w().Button3->text(), QString("計算開始"));
+  QVERIFY(!w().Button4->isHidden());
+  QVERIFY(desktop().questions.isEmpty());
+  QVERIFY(!w().busy());
 }
 
 void NjoukonWindowTest::button4ReturnsToStageOne() {
   ToStageTwo("2");
   Start("2.25");
-  w_->Button4->click();
-  QVERIFY(w_->isHidden());
+  w().Button4->click();
+  QVERIFY(w().isHidden());
   QVERIFY(InStageOne());
-  QVERIFY(w_->Button4->isHidden());
-  w_->ShowFromMenu();
+  QVERIFY(w().Button4->isHidden());
+  w().ShowFromMenu();
   QVERIFY(InStageOne());
-  QVERIFY(w_->Edit1->text().isEmpty());
+  QVERIFY(w().Edit1->text().isEmpty());
 }
 
 void NjoukonWindowTest::closeReturnsToStageOne() {
   ToStageTwo("2");
-  w_->close();
+  w().close();
   QVERIFY(InStageOne());
-  w_->ShowFromMenu();
-  QVERIFY(w_->Button4->isHidden());
+  w().ShowFromMenu();
+  QVERIFY(w().Button4->isHidden());
   // Closed during a run: the run stops and the window is back at stage 1.
   ToStageTwo("300");
-  QTimer::singleShot(30, w_.get(), [&] { w_->close(); });
+  QTimer::singleShot(30, &w(), [&] { w().close(); });
   Start("72037203720372037203");
-  QVERIFY(w_->isHidden());
-  QVERIFY(!w_->busy());
-  QVERIFY(desktop_->questions.isEmpty());
-  QVERIFY(w_->Edit2->isHidden() && w_->Button3->isHidden());
-  w_->ShowFromMenu();
+  QVERIFY(w().isHidden());
+  QVERIFY(!w().busy());
+  QVERIFY(desktop().questions.isEmpty());
+  QVERIFY(w().Edit2->isHidden() && w().Button3->isHidden());
+  w().ShowFromMenu();
   QVERIFY(InStageOne());
-  QVERIFY(w_->Button4->isHidden());
-  QVERIFY(w_->Memo1->isHidden() && w_->Memo2->isHidden() && w_->Memo3->isHidden());
+  QVERIFY(w().Button4->isHidden());
+  QVERIFY(w().Memo1->isHidden() && w().Memo2->isHidden() && w().Memo3->isHidden());
+}
+
+void NjoukonWindowTest::enterPressesTheButtonOfTheStage() {
+  Type(w().Edit1, "2");
+  PressEnter(w().Edit1);  // 次へ進む
+  QVERIFY(!w().Edit2->isHidden());
+  QCOMPARE(w().focusWidget(), w().Edit2);
+  QVERIFY(desktop().questions.isEmpty());
+  Type(w().Edit2, "2.25");
+  PressEnter(w().Edit2);  // 計算開始
+  QCOMPARE(w().Edit3->text(), QString("1.5"));
+  QCOMPARE(desktop().questions.size(), 1);
+  // In the second stage Enter in N's box starts the calculation too.
+  Type(w().Edit1, "3");
+  PressEnter(w().Edit1);
+  QVERIFY(w().Edit3->text().startsWith("1.3103706971"));
+  QCOMPARE(w().Label5->text(), QString("求める 3乗根"));
 }
 
 }  // namespace taketa

@@ -1,15 +1,28 @@
 // Start-up and the main menu: nineteen windows in their order, only the
-// menu shown, each menu button showing its window.
+// menu shown, each menu button showing its window; what all the calculator
+// windows have alike: a name for every box, scroll bars on long results.
 #include <QLabel>
 #include <QPushButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
 #include "app/menu_window.h"
 #include "app/windows.h"
 #include "calculators/ensyuuritu/ensyuuritu_window.h"
+#include "calculators/heihoukon1/heihoukon1_window.h"
+#include "calculators/heihoukon2/heihoukon2_window.h"
+#include "calculators/kaijou/kaijou_window.h"
+#include "calculators/kakezan/kakezan_window.h"
+#include "calculators/ruijou/ruijou_window.h"
+#include "calculators/sizentaisuu/sizentaisuu_window.h"
+#include "calculators/soinsuu2/soinsuu2_window.h"
+#include "calculators/warizan1/warizan1_window.h"
+#include "calculators/warizan3/warizan3_window.h"
+#include "calculators/warizan4/warizan4_window.h"
+#include "frame/controls.h"
 #include "tests/gui/scripted_desktop.h"
 
 namespace taketa {
@@ -30,6 +43,8 @@ class AppTest : public QObject {
   void buttonsShowTheirWindows_data();
   void buttonsShowTheirWindows();
   void noButtonShowsWarizan1();
+  void everyBoxHasAName();
+  void longResultsScroll();
   void closingTheMenuStopsRunsAndEnds();
 };
 
@@ -133,6 +148,46 @@ void AppTest::noButtonShowsWarizan1() {
   }
   for (CalculatorWindow* w : CreatedWindows())
     if (w != static_cast<CalculatorWindow*>(frm_menu)) w->close();
+}
+
+void AppTest::everyBoxHasAName() {
+  for (CalculatorWindow* window : CreatedWindows()) {
+    QStringList names;
+    for (QWidget* box : window->findChildren<QWidget*>()) {
+      if (!qobject_cast<QLineEdit*>(box) && !qobject_cast<QPlainTextEdit*>(box)) continue;
+      QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(window->objectName() + ' ' + box->objectName()));
+      names << box->accessibleName();
+    }
+    QCOMPARE(names.removeDuplicates(), 0);
+  }
+  QCOMPARE(frm_ensyuuritu->Edit1->accessibleName(), QString("円周率の桁数"));
+  QCOMPARE(frm_ensyuuritu->Memo1->accessibleName(), QString("計算結果"));
+  QCOMPARE(frm_ensyuuritu->Memo2->accessibleName(), QString("進行状況"));
+  QCOMPARE(frm_warizan3->Memo4->accessibleName(), QString("Ａ÷Ｂの余り"));
+  QCOMPARE(frm_sizentaisuu->Edit2->accessibleName(), QString("求める自然対数"));
+}
+
+void AppTest::longResultsScroll() {
+  const std::pair<CalculatorWindow*, QPlainTextEdit*> asNeeded[] = {
+      {frm_kakezan, frm_kakezan->Memo3},   {frm_warizan1, frm_warizan1->Memo1},
+      {frm_warizan3, frm_warizan3->Memo3}, {frm_warizan3, frm_warizan3->Memo4},
+      {frm_warizan4, frm_warizan4->Memo3}, {frm_heihoukon1, frm_heihoukon1->Memo2}};
+  for (const auto& [window, box] : asNeeded) {
+    window->ShowFromMenu();
+    QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    box->setPlainText("12345");
+    QApplication::processEvents();
+    QVERIFY2(!box->verticalScrollBar()->isVisible(), qPrintable(box->objectName()));
+    box->setPlainText(QString(20000, '7'));
+    QApplication::processEvents();
+    QVERIFY2(box->verticalScrollBar()->isVisible(), qPrintable(box->objectName()));
+    window->close();
+  }
+  // The boxes that always had one keep it.
+  for (QPlainTextEdit* box : {frm_ensyuuritu->Memo1, frm_soinsuu2->Memo1, frm_heihoukon2->Memo2,
+                              frm_ruijou->Memo2, static_cast<QPlainTextEdit*>(frm_kaijou->RichEdit1)}) {
+    QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  }
 }
 
 // Last: the menu closes every window, so that a running calculation ends as

@@ -1,16 +1,24 @@
 // The pieces every window shares: length counter and typing checks, input
-// error reports, the stoppable run's buttons and counters, saving, and the
-// pop-up menu of the rich text boxes.
+// error reports, the stoppable run's buttons and counters, the start keys,
+// saving, the finished result saved under a name of one's own, the
+// multi-line box and the pop-up menu of the rich text boxes.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
+#include <memory>
 
 #include "frame/calculator_window.h"
 #include "frame/controls.h"
+#include "frame/finished_result.h"
 #include "frame/length_counter.h"
 #include "frame/run_protocol.h"
 #include "frame/saving.h"
@@ -33,6 +41,12 @@ class FrameTest : public QObject {
   void savingFallsBack();
   void savingFailsInBothPlaces();
   void richEditPopupMenu();
+  void enterStarts();
+  void finishedResultSavesAs();
+  void finishedResultForgets();
+  void suggestedFileNames_data();
+  void suggestedFileNames();
+  void memoBoxShowsWhatAPlainBoxShows();
 };
 
 void FrameTest::lengthCounter_data() {
@@ -212,6 +226,156 @@ void FrameTest::richEditPopupMenu() {
   QApplication::clipboard()->setText("99");
   rich->Paste1()->trigger();  // replaces the selection
   QCOMPARE(rich->toPlainText().left(7), QString("9921004"));
+  // Nothing selected: the clipboard keeps what it holds.
+  rich->moveCursor(QTextCursor::End);
+  rich->Copy1()->trigger();
+  QCOMPARE(QApplication::clipboard()->text(), QString("99"));
+  QCOMPARE(rich->SelectAll1()->text(), QString("すべてを選択"));
+  QCOMPARE(rich->PopupMenu1()->actions(), QList<QAction*>({rich->Copy1(), rich->Paste1(), rich->SelectAll1()}));
+  rich->SelectAll1()->trigger();
+  rich->Copy1()->trigger();
+  QCOMPARE(QApplication::clipboard()->text(), rich->toPlainText());
+  // Only plain text goes to the clipboard.
+  QCOMPARE(QApplication::clipboard()->mimeData()->formats(), QStringList({"text/plain"}));
+}
+
+void FrameTest::enterStarts() {
+  CalculatorWindow window("frm_test");
+  auto* edit = new QLineEdit(&window);
+  auto* memo = new MemoBox(&window);
+  auto* start = new QPushButton(&window);
+  auto* exit = new QPushButton(&window);
+  int clicks = 0;
+  connect(start, &QPushButton::clicked, [&] { ++clicks; });
+  StoppableRun run(start, exit);
+  StartOnEnter({edit, memo}, start, &run);
+  window.show();
+  QTest::keyClick(edit, Qt::Key_Return);
+  QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
+  QCOMPARE(clicks, 2);
+  // In a multi-line box Enter is a line break and Ctrl+Enter starts.
+  QTest::keyClicks(memo, "12");
+  QTest::keyClick(memo, Qt::Key_Return);
+  QCOMPARE(memo->toPlainText(), QString("12\n"));
+  QCOMPARE(clicks, 2);
+  QTest::keyClick(memo, Qt::Key_Return, Qt::ControlModifier);
+  QTest::keyClick(memo, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+  QCOMPARE(clicks, 4);
+  QCOMPARE(memo->toPlainText(), QString("12\n"));
+  // While a run is going on, nothing: a stop takes the button.
+  run.StopOrBegin();
+  QTest::keyClick(edit, Qt::Key_Return);
+  QTest::keyClick(memo, Qt::Key_Return, Qt::ControlModifier);
+  QCOMPARE(clicks, 4);
+  QVERIFY(run.busy());
+}
+
+void FrameTest::finishedResultSavesAs() {
+  testing::ScriptedDesktop desktop;
+  CalculatorWindow window("frm_test");
+  auto* memo = new MemoBox(&window);
+  auto* edit = new QLineEdit(&window);
+  FinishedResult finished(&window, {memo, edit});
+  QAction* saveAs = finished.SaveAs1();
+  QCOMPARE(saveAs->text(), QString("名前を付けて保存…"));
+  QVERIFY(!saveAs->isEnabled());
+  // Qt's own entries, then "名前を付けて保存…".
+  for (QWidget* box : {static_cast<QWidget*>(memo), static_cast<QWidget*>(edit)}) {
+    const std::unique_ptr<QMenu> menu(finished.ContextMenu(box));
+    QVERIFY(menu->actions().size() > 2);
+    QCOMPARE(menu->actions().last(), saveAs);
+    QVERIFY(menu->actions()[menu->actions().size() - 2]->isSeparator());
+  }
+  memo->setPlainText("3141592653");
+  const ResultFile file{"円周率10桁", {"3141592653", std::string(ResultFile::kLoneCr), "末尾"}};
+  finished.Keep(file);
+  QVERIFY(saveAs->isEnabled());
+  desktop.chosenFiles << desktop.PathFor("pi.txt");
+  saveAs->trigger();
+  QCOMPARE(testing::ScriptedDesktop::Read(desktop.PathFor("pi.txt")),
+           QByteArray::fromStdString(EncodeResultFile(file)));
+  QCOMPARE(desktop.saveDialogs.size(), 1);
+  QVERIFY(desktop.saveDialogs[0].endsWith("/円周率10桁.txt"));
+  QVERIFY(!QFile::exists(desktop.primary().file));
+  QVERIFY(desktop.errors.isEmpty());
+  // Cancelled: nothing written. A file that cannot be written: reported.
+  saveAs->trigger();
+  QCOMPARE(desktop.saveDialogs.size(), 2);
+  desktop.chosenFiles << desktop.PathFor("missing/pi.txt");
+  saveAs->trigger();
+  QCOMPARE(desktop.errors.size(), 1);
+  QVERIFY(desktop.errors[0].contains("missing"));
+}
+
+namespace {
+
+// Keeps a result, makes the change and checks whether it was forgotten.
+void KeepThenChange(FinishedResult& finished, const std::function<void()>& change, bool forgets) {
+  finished.Keep({"t", {"1"}});
+  change();
+  QCOMPARE(finished.file() == nullptr, forgets);
+  QCOMPARE(finished.SaveAs1()->isEnabled(), !forgets);
+}
+
+}  // namespace
+
+void FrameTest::finishedResultForgets() {
+  CalculatorWindow window("frm_test");
+  auto* memo = new MemoBox(&window);
+  auto* rich = new RichEditBox(&window);
+  auto* edit = new QLineEdit(&window);
+  FinishedResult finished(&window, {memo, rich, edit});
+  QCOMPARE(rich->PopupMenu1()->actions().last(), finished.SaveAs1());
+  window.show();
+  memo->setPlainText("1");
+  rich->setPlainText("1");
+  edit->setText("1");
+  KeepThenChange(finished, [&] { memo->appendPlainText("2"); }, false);
+  KeepThenChange(finished, [&] { memo->clear(); }, true);
+  KeepThenChange(finished, [&] { rich->clear(); }, true);
+  KeepThenChange(finished, [&] { edit->clear(); }, true);
+  // Hidden by the window forgets; the window itself hidden does not.
+  KeepThenChange(finished, [&] { window.hide(); }, false);
+  window.show();
+  KeepThenChange(finished, [&] { edit->hide(); }, true);
+}
+
+void FrameTest::suggestedFileNames_data() {
+  QTest::addColumn<QString>("title");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("plain") << "円周率1000桁" << "円周率1000桁.txt";
+  QTest::newRow("unfit characters") << "1/3:a*b?\"<>|\\\r" << "1_3_a_b_______.txt";
+  QTest::newRow("long") << QString(70, '7') + "÷3 の" << QString(64, '7') + ".txt";
+  QTest::newRow("empty") << "" << "計算結果.txt";
+  QTest::newRow("hidden file") << ".5の2乗" << "計算結果.5の2乗.txt";
+}
+
+void FrameTest::suggestedFileNames() {
+  QFETCH(QString, title);
+  QFETCH(QString, name);
+  QCOMPARE(SuggestedFileName(title.toStdString()), name);
+}
+
+// The multi-line box lays a long line out once and keeps it, and shows
+// every character as a plain box does.
+void FrameTest::memoBoxShowsWhatAPlainBoxShows() {
+  CalculatorWindow window("frm_test");
+  auto* plain = new QPlainTextEdit(&window);
+  auto* memo = new MemoBox(&window);
+  QString text;
+  for (int i = 0; i < 3000; ++i) text += QChar('0' + i * 7 % 10);
+  text += "    (桁数＝3000)\n浮動小数点形式では　1.5625E2\n2 × 3 ×7^2 Ａ÷Ｂ＝ fi AV";
+  for (QPlainTextEdit* box : {plain, static_cast<QPlainTextEdit*>(memo)}) {
+    box->setFocusPolicy(Qt::NoFocus);  // no caret in the picture
+    box->setGeometry(0, 0, 500, 300);
+    box->setWordWrapMode(QTextOption::WrapAnywhere);
+    box->setPlainText(text);
+  }
+  window.show();
+  QApplication::processEvents();
+  QCOMPARE(memo->grab().toImage(), plain->grab().toImage());
+  QVERIFY(memo->document()->firstBlock().layout()->cacheEnabled());
+  QVERIFY(memo->document()->firstBlock().layout()->lineCount() > 10);
 }
 
 }  // namespace taketa

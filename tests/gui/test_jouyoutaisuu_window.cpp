@@ -6,46 +6,27 @@
 #include <QtTest>
 
 #include "calculators/jouyoutaisuu/jouyoutaisuu_window.h"
-#include "tests/gui/scripted_desktop.h"
+#include "tests/gui/window_fixture.h"
 
 namespace taketa {
 
-class JouyoutaisuuWindowTest : public QObject {
+class JouyoutaisuuWindowTest : public testing::WindowTest<Tfrm_jouyoutaisuu> {
   Q_OBJECT
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<testing::ScriptedDesktop>();
-    window_ = std::make_unique<Tfrm_jouyoutaisuu>();
-    window_->ShowFromMenu();
-  }
-  void cleanup() {
-    window_.reset();
-    desktop_.reset();
-  }
-
   void controls();
   void refusesInput();
   void powersOfTenAndSavedBytes();
 
  private:
-  // The next visible control that Tab reaches.
-  static QWidget* NextTabStop(QWidget* from) {
-    QWidget* w = from->nextInFocusChain();
-    while (w != from && (!(w->focusPolicy() & Qt::TabFocus) || w->isHidden())) w = w->nextInFocusChain();
-    return w;
-  }
   void Start(const QString& text) {
-    window_->Edit1->setText(text);
-    window_->Button1->click();
+    w().Edit1->setText(text);
+    w().Button1->click();
   }
-
-  std::unique_ptr<testing::ScriptedDesktop> desktop_;
-  std::unique_ptr<Tfrm_jouyoutaisuu> window_;
 };
 
 void JouyoutaisuuWindowTest::controls() {
-  Tfrm_jouyoutaisuu& w = *window_;
+  Tfrm_jouyoutaisuu& w = this->w();
   QCOMPARE(w.objectName(), QString("frm_jouyoutaisuu"));
   QCOMPARE(w.windowTitle(), QString("frm_jouyoutaisuu"));
   QCOMPARE(w.Label2->text(),
@@ -65,27 +46,27 @@ void JouyoutaisuuWindowTest::refusesInput() {
   Start("-10");
   Start("1e5");
   Start(".00000000000000000001");
-  QCOMPARE(desktop_->messages,
+  QCOMPARE(desktop().messages,
            QStringList({"半角数字で20桁以内の正の数を入力してください。",
                         "半角数字で20桁以内の正の数を入力してください。",
                         "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。"}));
-  QCOMPARE(desktop_->beeps, 3);
-  QVERIFY(desktop_->questions.isEmpty());
+  QCOMPARE(desktop().beeps, 3);
+  QVERIFY(desktop().questions.isEmpty());
 }
 
 void JouyoutaisuuWindowTest::powersOfTenAndSavedBytes() {
   Start("0.001");
-  QCOMPARE(window_->Edit2->text(), QString("－3"));
+  QCOMPARE(w().Edit2->text(), QString("－3"));
   Start("99999999999999999999");
-  QCOMPARE(window_->Edit2->text(), QString("19.99999999999999999999565705518096748172346699608673"));
-  desktop_->Clear();
-  desktop_->answers = {true, false};
+  QCOMPARE(w().Edit2->text(), QString("19.99999999999999999999565705518096748172346699608673"));
+  desktop().Clear();
+  desktop().answers = {true, false};
   Start("100");
-  QCOMPARE(window_->Edit2->text(), QString("2"));
-  QCOMPARE(testing::ScriptedDesktop::Read(desktop_->primary().file),
+  QCOMPARE(w().Edit2->text(), QString("2"));
+  QCOMPARE(SavedTempFile(),
            QByteArray("100\x82\xcc\x8f\xed\x97\x70\x91\xce\x90\x94\r\n2\r\n"));
-  QCOMPARE(desktop_->questions.size(), 2);
-  QVERIFY(desktop_->opened.isEmpty());
+  QCOMPARE(desktop().questions.size(), 2);
+  QVERIFY(desktop().opened.isEmpty());
 }
 
 }  // namespace taketa

@@ -10,24 +10,14 @@
 
 #include "calculators/junretu/junretu_window.h"
 #include "frame/controls.h"
-#include "tests/gui/scripted_desktop.h"
+#include "tests/gui/window_fixture.h"
 
 namespace taketa {
 
-class JunretuWindowTest : public QObject {
+class JunretuWindowTest : public testing::WindowTest<Tfrm_junretu> {
   Q_OBJECT
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<testing::ScriptedDesktop>();
-    window_ = std::make_unique<Tfrm_junretu>();
-    window_->ShowFromMenu();
-  }
-  void cleanup() {
-    window_.reset();
-    desktop_.reset();
-  }
-
   void controls();
   void showingClearsBothBoxes();
   void refusesInput_data();
@@ -39,17 +29,14 @@ class JunretuWindowTest : public QObject {
 
  private:
   void Start(const QString& n, const QString& r) {
-    window_->Edit1->setText(n);
-    window_->Edit2->setText(r);
-    window_->Button1->click();
+    w().Edit1->setText(n);
+    w().Edit2->setText(r);
+    w().Button1->click();
   }
-
-  std::unique_ptr<testing::ScriptedDesktop> desktop_;
-  std::unique_ptr<Tfrm_junretu> window_;
 };
 
 void JunretuWindowTest::controls() {
-  Tfrm_junretu& w = *window_;
+  Tfrm_junretu& w = this->w();
   QCOMPARE(w.objectName(), QString("frm_junretu"));
   const auto label = [&](const char* name) { return w.findChild<QLabel*>(name); };
   QCOMPARE(label("Label1")->text(), QString("順列の総数を求めます。"));
@@ -75,20 +62,18 @@ void JunretuWindowTest::controls() {
   QCOMPARE(w.findChild<RichEditBox*>("RichEdit1")->geometry(), QRect(81, 104, 912, 585));
   QCOMPARE(w.focusWidget(), w.Edit1);
   // Tab goes from n to r.
-  QWidget* next = w.Edit1->nextInFocusChain();
-  while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
-  QCOMPARE(next, static_cast<QWidget*>(w.Edit2));
+  QCOMPARE(NextTabStop(w.Edit1), static_cast<QWidget*>(w.Edit2));
 }
 
 void JunretuWindowTest::showingClearsBothBoxes() {
   Start("10", "3");
-  window_->close();
-  window_->ShowFromMenu();
-  QVERIFY(window_->Edit1->text().isEmpty());
-  QVERIFY(window_->Edit2->text().isEmpty());
-  QVERIFY(window_->RichEdit1->toPlainText().isEmpty());
-  QVERIFY(window_->Memo2->isHidden());
-  QCOMPARE(window_->focusWidget(), window_->Edit1);
+  w().close();
+  w().ShowFromMenu();
+  QVERIFY(w().Edit1->text().isEmpty());
+  QVERIFY(w().Edit2->text().isEmpty());
+  QVERIFY(w().RichEdit1->toPlainText().isEmpty());
+  QVERIFY(w().Memo2->isHidden());
+  QCOMPARE(w().focusWidget(), w().Edit1);
 }
 
 void JunretuWindowTest::refusesInput_data() {
@@ -110,68 +95,65 @@ void JunretuWindowTest::refusesInput() {
   QFETCH(QString, r);
   QFETCH(QString, message);
   QFETCH(int, box);
-  window_->Button1->setFocus();
+  w().Button1->setFocus();
   Start(n, r);
-  QCOMPARE(desktop_->messages, QStringList({message}));
-  QCOMPARE(desktop_->beeps, 1);
-  QCOMPARE(window_->focusWidget(), box == 0 ? window_->Edit1 : window_->Edit2);
-  QVERIFY(!window_->busy());
-  QCOMPARE(window_->Button1->text(), QString("計算開始"));
-  QVERIFY(window_->Memo2->isHidden());
-  QVERIFY(window_->RichEdit1->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
+  CheckRefused(message, box == 0 ? w().Edit1 : w().Edit2);
+  QVERIFY(!w().busy());
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(w().Memo2->isHidden());
+  QVERIFY(w().RichEdit1->toPlainText().isEmpty());
 }
 
 void JunretuWindowTest::computesFromNMinusRPlusOne() {
   Start("10", "3");
-  QCOMPARE(window_->RichEdit1->toPlainText(), QString("720    (桁数＝3)"));
-  QCOMPARE(window_->Memo2->toPlainText(), QString("10"));
-  QCOMPARE(desktop_->questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
-  QVERIFY(!window_->busy());
-  QCOMPARE(window_->Button1->text(), QString("計算開始"));
-  QCOMPARE(window_->focusWidget(), window_->Edit1);
+  QCOMPARE(w().RichEdit1->toPlainText(), QString("720    (桁数＝3)"));
+  QCOMPARE(w().Memo2->toPlainText(), QString("10"));
+  QCOMPARE(desktop().questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
+  QVERIFY(!w().busy());
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QCOMPARE(w().focusWidget(), w().Edit1);
   Start("5", "5");
-  QCOMPARE(window_->RichEdit1->toPlainText(), QString("120    (桁数＝3)"));
-  QCOMPARE(desktop_->questions.size(), 2);
+  QCOMPARE(w().RichEdit1->toPlainText(), QString("120    (桁数＝3)"));
+  QCOMPARE(desktop().questions.size(), 2);
 }
 
 void JunretuWindowTest::stopPressEndsTheRun() {
   bool sawRunning = false;
-  QTimer::singleShot(20, window_.get(), [&] {
-    sawRunning = window_->busy() && window_->Button1->text() == "計算中止" && window_->Button2->isHidden();
-    window_->Button1->click();
+  QTimer::singleShot(20, &w(), [&] {
+    sawRunning = w().busy() && w().Button1->text() == "計算中止" && w().Button2->isHidden();
+    w().Button1->click();
   });
   Start("50000", "50000");
   QVERIFY(sawRunning);
-  QVERIFY(window_->RichEdit1->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
-  QCOMPARE(window_->Button1->text(), QString("計算開始"));
-  QVERIFY(!window_->Button2->isHidden());
-  QVERIFY(!window_->busy());
-  const int last = window_->Memo2->toPlainText().toInt();
+  QVERIFY(w().RichEdit1->toPlainText().isEmpty());
+  QVERIFY(desktop().questions.isEmpty());
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(!w().Button2->isHidden());
+  QVERIFY(!w().busy());
+  const int last = w().Memo2->toPlainText().toInt();
   QVERIFY(last >= 1 && last < 50000);
 }
 
 void JunretuWindowTest::savesWithBothTexts() {
-  desktop_->answers = {true, false};
+  desktop().answers = {true, false};
   Start("10", "03");
   // 異なる10個のものから03個とった順列の総数 / 720    (桁数＝3)
-  QCOMPARE(testing::ScriptedDesktop::Read(desktop_->primary().file),
+  QCOMPARE(SavedTempFile(),
            QByteArray("\x88\xd9\x82\xc8\x82\xe9" "10\x8c\xc2\x82\xcc\x82\xe0\x82\xcc\x82\xa9\x82\xe7"
                             "03\x8c\xc2\x82\xc6\x82\xc1\x82\xbd\x8f\x87\x97\xf1\x82\xcc\x91\x8d\x90\x94\r\n"
                             "720    (\x8c\x85\x90\x94\x81\x81" "3)\r\n"));
-  QVERIFY(desktop_->opened.isEmpty());
+  QVERIFY(desktop().opened.isEmpty());
 }
 
 void JunretuWindowTest::editingEitherBoxClearsTheResult() {
   Start("10", "3");
-  window_->Edit2->setText("4");
-  QVERIFY(window_->RichEdit1->toPlainText().isEmpty());
-  QVERIFY(window_->Memo2->isHidden());
+  w().Edit2->setText("4");
+  QVERIFY(w().RichEdit1->toPlainText().isEmpty());
+  QVERIFY(w().Memo2->isHidden());
   Start("10", "3");
-  window_->Edit1->setText("11");
-  QVERIFY(window_->RichEdit1->toPlainText().isEmpty());
-  QVERIFY(window_->Memo2->isHidden());
+  w().Edit1->setText("11");
+  QVERIFY(w().RichEdit1->toPlainText().isEmpty());
+  QVERIFY(w().Memo2->isHidden());
 }
 
 }  // namespace taketa

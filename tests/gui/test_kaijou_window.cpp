@@ -1,6 +1,7 @@
 // The factorial window from end to end: controls, checks, a run with its
-// step counter, stop and close during a run, the saved file, the pop-up
-// copy and paste of the result box.
+// step counter, Enter, stop and close during a run, the saved file and the
+// same file saved under a name of one's own, the pop-up menu and the keys
+// of the result box.
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -9,28 +10,20 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QAction>
+#include <QKeySequence>
 #include <QtTest>
 
 #include "calculators/kaijou/kaijou_window.h"
 #include "frame/controls.h"
-#include "tests/gui/scripted_desktop.h"
+#include "tests/gui/window_fixture.h"
 
 namespace taketa {
 
-class KaijouWindowTest : public QObject {
+class KaijouWindowTest : public testing::WindowTest<Tfrm_kaijou> {
   Q_OBJECT
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<testing::ScriptedDesktop>();
-    window_ = std::make_unique<Tfrm_kaijou>();
-    window_->ShowFromMenu();
-  }
-  void cleanup() {
-    window_.reset();
-    desktop_.reset();
-  }
-
   void controls();
   void refusesInput_data();
   void refusesInput();
@@ -40,19 +33,19 @@ class KaijouWindowTest : public QObject {
   void savesTheResultWithItsCount();
   void editingClearsTheResult();
   void popupCopiesAndPastes();
+  void enterStartsAndTheWholeResultCopies();
+  void enterDuringARunDoesNothing();
+  void saveAsWritesWhatTempTxtHolds();
 
  private:
   void Start(const QString& text) {
-    window_->Edit1->setText(text);
-    window_->Button1->click();
+    w().Edit1->setText(text);
+    w().Button1->click();
   }
-
-  std::unique_ptr<testing::ScriptedDesktop> desktop_;
-  std::unique_ptr<Tfrm_kaijou> window_;
 };
 
 void KaijouWindowTest::controls() {
-  Tfrm_kaijou& w = *window_;
+  Tfrm_kaijou& w = this->w();
   QCOMPARE(w.objectName(), QString("frm_kaijou"));
   QCOMPARE(w.windowTitle(), QString("frm_kaijou"));
   QCOMPARE(w.findChild<QLabel*>("Label1")->text(), QString("50000以下の自然数Ｎの階乗を求めます。"));
@@ -73,6 +66,7 @@ void KaijouWindowTest::controls() {
   QCOMPARE(rich->PopupMenu1()->objectName(), QString("PopupMenu1"));
   QCOMPARE(rich->Copy1()->text(), QString("コピー"));
   QCOMPARE(rich->Paste1()->text(), QString("貼り付け"));
+  QCOMPARE(rich->SelectAll1()->text(), QString("すべてを選択"));
   QCOMPARE(w.focusWidget(), w.Edit1);
 }
 
@@ -91,88 +85,85 @@ void KaijouWindowTest::refusesInput_data() {
 void KaijouWindowTest::refusesInput() {
   QFETCH(QString, text);
   QFETCH(QString, message);
-  window_->Button1->setFocus();
+  w().Button1->setFocus();
   Start(text);
-  QCOMPARE(desktop_->messages, QStringList({message}));
-  QCOMPARE(desktop_->beeps, 1);
-  QCOMPARE(window_->focusWidget(), window_->Edit1);
-  QVERIFY(!window_->busy());
-  QCOMPARE(window_->Button1->text(), QString("計算開始"));
-  QVERIFY(!window_->Button2->isHidden());
-  QVERIFY(window_->Memo2->isHidden());
-  QVERIFY(window_->RichEdit1->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
+  CheckRefused(message, w().Edit1);
+  QVERIFY(!w().busy());
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(!w().Button2->isHidden());
+  QVERIFY(w().Memo2->isHidden());
+  QVERIFY(w().RichEdit1->toPlainText().isEmpty());
 }
 
 void KaijouWindowTest::computesWithStepCounter() {
-  window_->Button1->setFocus();
+  w().Button1->setFocus();
   Start("00025");
-  QCOMPARE(window_->RichEdit1->toPlainText(), QString("15511210043330985984000000    (桁数＝26)"));
-  QVERIFY(!window_->Memo2->isHidden());
-  QCOMPARE(window_->Memo2->toPlainText(), QString("25"));
-  QCOMPARE(desktop_->beeps, 1);
-  QCOMPARE(desktop_->questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
-  QVERIFY(!QFile::exists(desktop_->primary().file));  // answered No
-  QCOMPARE(window_->Button1->text(), QString("計算開始"));
-  QVERIFY(!window_->Button2->isHidden());
-  QVERIFY(!window_->busy());
-  QCOMPARE(window_->focusWidget(), window_->Edit1);
+  QCOMPARE(w().RichEdit1->toPlainText(), QString("15511210043330985984000000    (桁数＝26)"));
+  QVERIFY(!w().Memo2->isHidden());
+  QCOMPARE(w().Memo2->toPlainText(), QString("25"));
+  QCOMPARE(desktop().beeps, 1);
+  QCOMPARE(desktop().questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
+  QVERIFY(!QFile::exists(desktop().primary().file));  // answered No
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(!w().Button2->isHidden());
+  QVERIFY(!w().busy());
+  QCOMPARE(w().focusWidget(), w().Edit1);
 }
 
 void KaijouWindowTest::stopPressEndsTheRun() {
   bool sawRunning = false;
-  QTimer::singleShot(20, window_.get(), [&] {
-    sawRunning = window_->busy() && window_->Button1->text() == "計算中止" && window_->Button2->isHidden() &&
-                 !window_->Memo2->isHidden();
-    window_->Button1->click();
+  QTimer::singleShot(20, &w(), [&] {
+    sawRunning = w().busy() && w().Button1->text() == "計算中止" && w().Button2->isHidden() &&
+                 !w().Memo2->isHidden();
+    w().Button1->click();
   });
   Start("50000");
   QVERIFY(sawRunning);
-  QVERIFY(window_->RichEdit1->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
-  QCOMPARE(window_->Button1->text(), QString("計算開始"));
-  QVERIFY(!window_->Button2->isHidden());
-  QVERIFY(!window_->busy());
-  QVERIFY(!window_->Memo2->isHidden());  // keeps the last multiplier
-  const int last = window_->Memo2->toPlainText().toInt();
+  QVERIFY(w().RichEdit1->toPlainText().isEmpty());
+  QVERIFY(desktop().questions.isEmpty());
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(!w().Button2->isHidden());
+  QVERIFY(!w().busy());
+  QVERIFY(!w().Memo2->isHidden());  // keeps the last multiplier
+  const int last = w().Memo2->toPlainText().toInt();
   QVERIFY(last >= 1 && last < 50000);
 }
 
 void KaijouWindowTest::closeEndsTheRun() {
-  QTimer::singleShot(20, window_.get(), [&] { window_->close(); });
+  QTimer::singleShot(20, &w(), [&] { w().close(); });
   Start("50000");
-  QVERIFY(window_->isHidden());
-  QVERIFY(window_->RichEdit1->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
-  QVERIFY(!window_->busy());
-  QCOMPARE(window_->Button1->text(), QString("計算開始"));
-  window_->ShowFromMenu();
-  QVERIFY(window_->Edit1->text().isEmpty());
-  QVERIFY(window_->Memo2->isHidden());
+  QVERIFY(w().isHidden());
+  QVERIFY(w().RichEdit1->toPlainText().isEmpty());
+  QVERIFY(desktop().questions.isEmpty());
+  QVERIFY(!w().busy());
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  w().ShowFromMenu();
+  QVERIFY(w().Edit1->text().isEmpty());
+  QVERIFY(w().Memo2->isHidden());
 }
 
 void KaijouWindowTest::savesTheResultWithItsCount() {
-  desktop_->answers = {true, true};
+  desktop().answers = {true, true};
   Start("10");
   // 10の階乗 / 3628800    (桁数＝7), in code page 932.
-  QCOMPARE(testing::ScriptedDesktop::Read(desktop_->primary().file),
+  QCOMPARE(SavedTempFile(),
            QByteArray("10\x82\xcc\x8a\x4b\x8f\xe6\r\n3628800    (\x8c\x85\x90\x94\x81\x81" "7)\r\n"));
-  QCOMPARE(desktop_->opened, QStringList({desktop_->primary().file}));
-  QCOMPARE(window_->focusWidget(), window_->Edit1);
+  QCOMPARE(desktop().opened, QStringList({desktop().primary().file}));
+  QCOMPARE(w().focusWidget(), w().Edit1);
 }
 
 void KaijouWindowTest::editingClearsTheResult() {
   Start("20");
-  QVERIFY(!window_->RichEdit1->toPlainText().isEmpty());
-  QVERIFY(!window_->Memo2->isHidden());
-  window_->Edit1->setText("21");
-  QVERIFY(window_->RichEdit1->toPlainText().isEmpty());
-  QVERIFY(window_->Memo2->isHidden());
+  QVERIFY(!w().RichEdit1->toPlainText().isEmpty());
+  QVERIFY(!w().Memo2->isHidden());
+  w().Edit1->setText("21");
+  QVERIFY(w().RichEdit1->toPlainText().isEmpty());
+  QVERIFY(w().Memo2->isHidden());
 }
 
 void KaijouWindowTest::popupCopiesAndPastes() {
   Start("10");
-  RichEditBox* rich = window_->RichEdit1;
+  RichEditBox* rich = w().RichEdit1;
   QTextCursor cursor = rich->textCursor();
   cursor.setPosition(2);
   cursor.setPosition(7, QTextCursor::KeepAnchor);
@@ -185,6 +176,77 @@ void KaijouWindowTest::popupCopiesAndPastes() {
   rich->setTextCursor(cursor);
   rich->Paste1()->trigger();
   QCOMPARE(rich->toPlainText(), QString("1228800    (桁数＝7)"));
+}
+
+void KaijouWindowTest::enterStartsAndTheWholeResultCopies() {
+  const QString factorial100 =
+      "93326215443944152681699238856266700490715968264381621468592963895217599993229915608941463976156518"
+      "286253697920827223758251185210916864000000000000000000000000    (桁数＝158)";
+  Type(w().Edit1, "100");
+  PressEnter(w().Edit1);
+  QCOMPARE(w().RichEdit1->toPlainText(), factorial100);
+  QCOMPARE(desktop().questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
+  QClipboard* clipboard = QApplication::clipboard();
+  clipboard->setText("kept");
+  RichEditBox* rich = w().RichEdit1;
+  rich->setFocus();
+  QTest::keyClick(rich, Qt::Key_C, Qt::ControlModifier);  // nothing selected
+  rich->Copy1()->trigger();
+  QCOMPARE(clipboard->text(), QString("kept"));
+  QTest::keyClick(rich, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(rich, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(clipboard->text(), factorial100);
+  // The same through the pop-up menu: "すべてを選択", then "コピー".
+  clipboard->setText("kept");
+  rich->moveCursor(QTextCursor::Start);
+  rich->SelectAll1()->trigger();
+  rich->Copy1()->trigger();
+  QCOMPARE(clipboard->text(), factorial100);
+}
+
+void KaijouWindowTest::enterDuringARunDoesNothing() {
+  bool stillRunning = false;
+  WhenRunning(w().Button1, [&] {
+    PressEnter(w().Edit1);
+    stillRunning = w().busy() && w().Button1->text() == "計算中止";
+    w().Button1->click();
+  });
+  Type(w().Edit1, "50000");
+  PressEnter(w().Edit1);
+  QVERIFY(stillRunning);
+  QVERIFY(!w().busy());
+  QVERIFY(w().RichEdit1->toPlainText().isEmpty());  // stopped by the button
+  QVERIFY(desktop().questions.isEmpty());
+}
+
+void KaijouWindowTest::saveAsWritesWhatTempTxtHolds() {
+  QAction* saveAs = w().findChild<QAction*>("SaveAs1");
+  QCOMPARE(saveAs->text(), QString("名前を付けて保存…"));
+  QCOMPARE(saveAs->shortcut(), QKeySequence(QKeySequence::Save));
+  QVERIFY(w().RichEdit1->PopupMenu1()->actions().contains(saveAs));
+  QVERIFY(!saveAs->isEnabled());  // nothing finished yet
+  desktop().answers = {true, false};
+  Start("25");
+  QVERIFY(saveAs->isEnabled());
+  const QByteArray temp = SavedTempFile();
+  QCOMPARE(temp.left(6), QByteArray("25\x82\xcc\x8a\x4b"));
+  {
+    QFile marked(desktop().primary().file);  // to tell that Temp.txt is left alone
+    QVERIFY(marked.open(QIODevice::Append));
+    marked.write("mark");
+  }
+  QCOMPARE(SaveAsWithCtrlS(w().RichEdit1, "n25.txt"), temp);
+  QCOMPARE(SavedTempFile(), temp + "mark");
+  QCOMPARE(desktop().saveDialogs.size(), 1);
+  QVERIFY(desktop().saveDialogs[0].endsWith("/25の階乗.txt"));
+  QCOMPARE(desktop().questions.size(), 2);  // the protocol's two, none of its own
+  // A cancelled dialog writes nothing; a new input forgets the result.
+  saveAs->trigger();
+  QCOMPARE(desktop().saveDialogs.size(), 2);
+  Type(w().Edit1, "26");
+  QVERIFY(!saveAs->isEnabled());
+  saveAs->trigger();
+  QCOMPARE(desktop().saveDialogs.size(), 2);
 }
 
 }  // namespace taketa

@@ -7,48 +7,36 @@
 #include <QtTest>
 
 #include "calculators/kakezan/kakezan_window.h"
-#include "tests/gui/scripted_desktop.h"
+#include "tests/gui/window_fixture.h"
 
 namespace taketa {
 
-class KakezanWindowTest : public QObject {
+class KakezanWindowTest : public testing::WindowTest<Tfrm_kakezan> {
   Q_OBJECT
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<testing::ScriptedDesktop>();
-    window_ = std::make_unique<Tfrm_kakezan>();
-    window_->ShowFromMenu();
-  }
-  void cleanup() {
-    window_.reset();
-    desktop_.reset();
-  }
-
   void controls();
   void counterShowsTheBoxThatChanged();
   void lineBreakReportedOnEveryChange();
   void refusesInput_data();
   void refusesInput();
   void multiplies();
+  void ctrlEnterStartsEnterBreaksTheLine();
   void savesWithTheExtraLine();
   void clearButtonAndShowing();
   void exitCloses();
 
  private:
   void Start(const QString& a, const QString& b) {
-    window_->Memo1->setPlainText(a);
-    window_->Memo2->setPlainText(b);
-    desktop_->Clear();
-    window_->Button1->click();
+    w().Memo1->setPlainText(a);
+    w().Memo2->setPlainText(b);
+    desktop().Clear();
+    w().Button1->click();
   }
-
-  std::unique_ptr<testing::ScriptedDesktop> desktop_;
-  std::unique_ptr<Tfrm_kakezan> window_;
 };
 
 void KakezanWindowTest::controls() {
-  Tfrm_kakezan& w = *window_;
+  Tfrm_kakezan& w = this->w();
   QCOMPARE(w.objectName(), QString("frm_kakezan"));
   const auto label = [&](const char* name) { return w.findChild<QLabel*>(name)->text(); };
   QCOMPARE(label("Label2"), QString("5000桁以内の正の数(整数または小数)同士のかけ算(Ａ×Ｂ)をします。"));
@@ -66,39 +54,37 @@ void KakezanWindowTest::controls() {
   QVERIFY(w.Memo2->focusPolicy() & Qt::TabFocus);
   QVERIFY(!(w.Memo3->focusPolicy() & Qt::TabFocus));
   QVERIFY(!(w.Memo4->focusPolicy() & Qt::TabFocus));
-  QWidget* next = w.Memo1->nextInFocusChain();
-  while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
-  QCOMPARE(next, static_cast<QWidget*>(w.Memo2));
+  QCOMPARE(NextTabStop(w.Memo1), static_cast<QWidget*>(w.Memo2));
   QCOMPARE(w.focusWidget(), w.Memo1);
 }
 
 void KakezanWindowTest::counterShowsTheBoxThatChanged() {
-  window_->Memo1->setPlainText("12345");
-  QVERIFY(!window_->Memo4->isHidden());
-  QCOMPARE(window_->Memo4->toPlainText(), QString("入力文字数＝5"));
-  window_->Memo2->setPlainText("1.5");
-  QCOMPARE(window_->Memo4->toPlainText(), QString("入力文字数＝3"));
-  window_->Memo1->setPlainText("１２");  // full-width: two each
-  QCOMPARE(window_->Memo4->toPlainText(), QString("入力文字数＝4"));
-  QVERIFY(desktop_->messages.isEmpty());  // no digit check in this window
+  w().Memo1->setPlainText("12345");
+  QVERIFY(!w().Memo4->isHidden());
+  QCOMPARE(w().Memo4->toPlainText(), QString("入力文字数＝5"));
+  w().Memo2->setPlainText("1.5");
+  QCOMPARE(w().Memo4->toPlainText(), QString("入力文字数＝3"));
+  w().Memo1->setPlainText("１２");  // full-width: two each
+  QCOMPARE(w().Memo4->toPlainText(), QString("入力文字数＝4"));
+  QVERIFY(desktop().messages.isEmpty());  // no digit check in this window
   // A change clears the product.
   Start("3", "3");
-  QCOMPARE(window_->Memo3->toPlainText(), QString("9"));
-  window_->Memo2->setPlainText("4");
-  QVERIFY(window_->Memo3->toPlainText().isEmpty());
+  QCOMPARE(w().Memo3->toPlainText(), QString("9"));
+  w().Memo2->setPlainText("4");
+  QVERIFY(w().Memo3->toPlainText().isEmpty());
 }
 
 void KakezanWindowTest::lineBreakReportedOnEveryChange() {
   const QString message = "BackSpaceキーを押して、改行コードを取り除いてください。";
-  window_->Memo1->setFocus();
-  QTest::keyClicks(window_->Memo1, "12");
-  QTest::keyClick(window_->Memo1, Qt::Key_Return);
-  QCOMPARE(desktop_->messages, QStringList({message}));
-  QCOMPARE(desktop_->beeps, 1);
-  QCOMPARE(window_->Memo4->toPlainText(), QString("入力文字数＝4"));  // CR LF counts 2
-  window_->Memo2->setPlainText("3\n");
-  QCOMPARE(desktop_->messages, QStringList({message, message}));
-  QCOMPARE(window_->Memo1->toPlainText(), QString("12\n"));  // the text is left as it is
+  w().Memo1->setFocus();
+  QTest::keyClicks(w().Memo1, "12");
+  QTest::keyClick(w().Memo1, Qt::Key_Return);
+  QCOMPARE(desktop().messages, QStringList({message}));
+  QCOMPARE(desktop().beeps, 1);
+  QCOMPARE(w().Memo4->toPlainText(), QString("入力文字数＝4"));  // CR LF counts 2
+  w().Memo2->setPlainText("3\n");
+  QCOMPARE(desktop().messages, QStringList({message, message}));
+  QCOMPARE(w().Memo1->toPlainText(), QString("12\n"));  // the text is left as it is
 }
 
 void KakezanWindowTest::refusesInput_data() {
@@ -126,63 +112,74 @@ void KakezanWindowTest::refusesInput() {
   QFETCH(QString, message);
   QFETCH(int, box);
   QFETCH(QString, counter);
-  window_->Memo4->setPlainText("unchanged");
-  window_->Button1->setFocus();
-  window_->Memo1->blockSignals(true);  // keep the counter as it is until the check
-  window_->Memo2->blockSignals(true);
+  w().Memo4->setPlainText("unchanged");
+  w().Button1->setFocus();
+  w().Memo1->blockSignals(true);  // keep the counter as it is until the check
+  w().Memo2->blockSignals(true);
   Start(a, b);
-  QCOMPARE(desktop_->messages, QStringList({message}));
-  QCOMPARE(desktop_->beeps, 1);
-  QCOMPARE(window_->focusWidget(), box == 0 ? window_->Memo1 : window_->Memo2);
-  QCOMPARE(window_->Memo4->toPlainText(), counter.isEmpty() ? QString("unchanged") : counter);
-  if (!counter.isEmpty()) QVERIFY(!window_->Memo4->isHidden());
-  QVERIFY(window_->Memo3->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
+  CheckRefused(message, box == 0 ? w().Memo1 : w().Memo2);
+  QCOMPARE(w().Memo4->toPlainText(), counter.isEmpty() ? QString("unchanged") : counter);
+  if (!counter.isEmpty()) QVERIFY(!w().Memo4->isHidden());
+  QVERIFY(w().Memo3->toPlainText().isEmpty());
 }
 
 void KakezanWindowTest::multiplies() {
   Start("1.5", "1.5");
-  QCOMPARE(window_->Memo3->toPlainText(), QString("2.25"));
-  QCOMPARE(desktop_->questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
-  QCOMPARE(window_->Button1->text(), QString("計算開始"));  // no stop in this window
-  QCOMPARE(window_->focusWidget(), window_->Memo1);
+  QCOMPARE(w().Memo3->toPlainText(), QString("2.25"));
+  QCOMPARE(desktop().questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
+  QCOMPARE(w().Button1->text(), QString("計算開始"));  // no stop in this window
+  QCOMPARE(w().focusWidget(), w().Memo1);
   const QString nines(5000, '9');
   Start(nines, nines);
-  QCOMPARE(window_->Memo3->toPlainText(), QString(4999, '9') + "8" + QString(4999, '0') + "1");
+  QCOMPARE(w().Memo3->toPlainText(), QString(4999, '9') + "8" + QString(4999, '0') + "1");
+}
+
+void KakezanWindowTest::ctrlEnterStartsEnterBreaksTheLine() {
+  Type(w().Memo1, "1.5");
+  Type(w().Memo2, "1.5");
+  PressEnter(w().Memo2, Qt::ControlModifier);
+  QCOMPARE(w().Memo3->toPlainText(), QString("2.25"));
+  QCOMPARE(desktop().questions.size(), 1);
+  // Enter alone is a line break in the box, reported by its change handler.
+  w().Memo1->moveCursor(QTextCursor::End);
+  PressEnter(w().Memo1);
+  QCOMPARE(w().Memo1->toPlainText(), QString("1.5\n"));
+  QCOMPARE(desktop().messages, QStringList({"BackSpaceキーを押して、改行コードを取り除いてください。"}));
+  QCOMPARE(desktop().questions.size(), 1);
 }
 
 void KakezanWindowTest::savesWithTheExtraLine() {
-  desktop_->answers = {true, false};
-  window_->Memo1->setPlainText("00012");
-  window_->Memo2->setPlainText("3");
-  window_->Button1->click();
+  desktop().answers = {true, false};
+  w().Memo1->setPlainText("00012");
+  w().Memo2->setPlainText("3");
+  w().Button1->click();
   // 00012×3の計算結果（積）, CR LF, a lone CR, CR LF, 36, CR LF.
-  QCOMPARE(testing::ScriptedDesktop::Read(desktop_->primary().file),
+  QCOMPARE(SavedTempFile(),
            QByteArray("00012\x81~3\x82\xcc\x8cv\x8eZ\x8c\x8b\x89\xca\x81i\x90\xcf\x81j\r\n\r\r\n36\r\n"));
-  QCOMPARE(window_->focusWidget(), window_->Memo1);
+  QCOMPARE(w().focusWidget(), w().Memo1);
 }
 
 void KakezanWindowTest::clearButtonAndShowing() {
   Start("12", "25");
-  QCOMPARE(window_->Memo3->toPlainText(), QString("300"));
-  window_->Memo2->setFocus();
-  window_->Button3->click();
-  QVERIFY(window_->Memo1->toPlainText().isEmpty());
-  QVERIFY(window_->Memo2->toPlainText().isEmpty());
-  QVERIFY(window_->Memo3->toPlainText().isEmpty());
-  QVERIFY(window_->Memo4->isHidden());
-  QCOMPARE(window_->focusWidget(), window_->Memo1);
+  QCOMPARE(w().Memo3->toPlainText(), QString("300"));
+  w().Memo2->setFocus();
+  w().Button3->click();
+  QVERIFY(w().Memo1->toPlainText().isEmpty());
+  QVERIFY(w().Memo2->toPlainText().isEmpty());
+  QVERIFY(w().Memo3->toPlainText().isEmpty());
+  QVERIFY(w().Memo4->isHidden());
+  QCOMPARE(w().focusWidget(), w().Memo1);
   Start("12", "25");
-  window_->close();
-  window_->ShowFromMenu();
-  QVERIFY(window_->Memo1->toPlainText().isEmpty());
-  QVERIFY(window_->Memo3->toPlainText().isEmpty());
-  QVERIFY(window_->Memo4->isHidden());
+  w().close();
+  w().ShowFromMenu();
+  QVERIFY(w().Memo1->toPlainText().isEmpty());
+  QVERIFY(w().Memo3->toPlainText().isEmpty());
+  QVERIFY(w().Memo4->isHidden());
 }
 
 void KakezanWindowTest::exitCloses() {
-  window_->Button2->click();
-  QVERIFY(window_->isHidden());
+  w().Button2->click();
+  QVERIFY(w().isHidden());
 }
 
 }  // namespace taketa

@@ -10,24 +10,14 @@
 
 #include "calculators/kumiawase/kumiawase_window.h"
 #include "frame/controls.h"
-#include "tests/gui/scripted_desktop.h"
+#include "tests/gui/window_fixture.h"
 
 namespace taketa {
 
-class KumiawaseWindowTest : public QObject {
+class KumiawaseWindowTest : public testing::WindowTest<Tfrm_kumiawase> {
   Q_OBJECT
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<testing::ScriptedDesktop>();
-    window_ = std::make_unique<Tfrm_kumiawase>();
-    window_->ShowFromMenu();
-  }
-  void cleanup() {
-    window_.reset();
-    desktop_.reset();
-  }
-
   void controls();
   void equalNAndRAnsweredAtOnce();
   void computesWithTheDivisionSteps();
@@ -38,17 +28,14 @@ class KumiawaseWindowTest : public QObject {
 
  private:
   void Start(const QString& n, const QString& r) {
-    window_->Edit1->setText(n);
-    window_->Edit2->setText(r);
-    window_->Button1->click();
+    w().Edit1->setText(n);
+    w().Edit2->setText(r);
+    w().Button1->click();
   }
-
-  std::unique_ptr<testing::ScriptedDesktop> desktop_;
-  std::unique_ptr<Tfrm_kumiawase> window_;
 };
 
 void KumiawaseWindowTest::controls() {
-  Tfrm_kumiawase& w = *window_;
+  Tfrm_kumiawase& w = this->w();
   QCOMPARE(w.objectName(), QString("frm_kumiawase"));
   const auto label = [&](const char* name) { return w.findChild<QLabel*>(name); };
   QCOMPARE(label("Label1")->text(), QString("組合せの総数を求めます。"));
@@ -67,36 +54,36 @@ void KumiawaseWindowTest::controls() {
 }
 
 void KumiawaseWindowTest::equalNAndRAnsweredAtOnce() {
-  window_->Button1->setFocus();
+  w().Button1->setFocus();
   Start("7", "7");
-  QCOMPARE(window_->RichEdit1->toPlainText(), QString("1    (桁数＝1)"));
-  QCOMPARE(desktop_->beeps, 1);
-  QVERIFY(desktop_->messages.isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
-  QVERIFY(window_->Memo2->isHidden());
-  QVERIFY(!window_->busy());
-  QCOMPARE(window_->Button1->text(), QString("計算開始"));
-  QVERIFY(!window_->Button2->isHidden());
-  QCOMPARE(window_->focusWidget(), window_->Edit1);
+  QCOMPARE(w().RichEdit1->toPlainText(), QString("1    (桁数＝1)"));
+  QCOMPARE(desktop().beeps, 1);
+  QVERIFY(desktop().messages.isEmpty());
+  QVERIFY(desktop().questions.isEmpty());
+  QVERIFY(w().Memo2->isHidden());
+  QVERIFY(!w().busy());
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(!w().Button2->isHidden());
+  QCOMPARE(w().focusWidget(), w().Edit1);
 }
 
 void KumiawaseWindowTest::computesWithTheDivisionSteps() {
   Start("52", "5");
-  QCOMPARE(window_->RichEdit1->toPlainText(), QString("2598960    (桁数＝7)"));
+  QCOMPARE(w().RichEdit1->toPlainText(), QString("2598960    (桁数＝7)"));
   // 311875200 / 120: seven quotient digits, the last step shown.
-  QCOMPARE(window_->Memo2->toPlainText(), QString("7"));
-  QCOMPARE(desktop_->questions.size(), 1);
+  QCOMPARE(w().Memo2->toPlainText(), QString("7"));
+  QCOMPARE(desktop().questions.size(), 1);
   Start("6", "3");  // 120 / 6: the first quotient digit is 0 and not shown
-  QCOMPARE(window_->RichEdit1->toPlainText(), QString("20    (桁数＝2)"));
-  QCOMPARE(window_->Memo2->toPlainText(), QString("3"));
+  QCOMPARE(w().RichEdit1->toPlainText(), QString("20    (桁数＝2)"));
+  QCOMPARE(w().Memo2->toPlainText(), QString("3"));
 }
 
 void KumiawaseWindowTest::refusesRAboveN() {
   Start("3", "4");
-  QCOMPARE(desktop_->messages, QStringList({"r は n 以下でなければなりません。"}));
-  QCOMPARE(window_->focusWidget(), window_->Edit2);
-  QVERIFY(!window_->busy());
-  QVERIFY(window_->RichEdit1->toPlainText().isEmpty());
+  QCOMPARE(desktop().messages, QStringList({"r は n 以下でなければなりません。"}));
+  QCOMPARE(w().focusWidget(), w().Edit2);
+  QVERIFY(!w().busy());
+  QVERIFY(w().RichEdit1->toPlainText().isEmpty());
 }
 
 // 50000C25000: the numerator counts 25001..50000, the denominator 1..25000,
@@ -106,43 +93,43 @@ void KumiawaseWindowTest::stopAfterTheNumeratorStage() {
   int restarts = 0, previous = 0, stoppedAt = 0;
   QTimer watch;
   connect(&watch, &QTimer::timeout, [&] {
-    const int shown = window_->Memo2->toPlainText().toInt();
+    const int shown = w().Memo2->toPlainText().toInt();
     if (shown < previous) ++restarts;
     previous = shown;
-    if (restarts >= 1 && stoppedAt == 0 && window_->busy()) {
+    if (restarts >= 1 && stoppedAt == 0 && w().busy()) {
       stoppedAt = shown;
-      window_->Button1->click();
+      w().Button1->click();
     }
   });
   watch.start(0);
   Start("50000", "25000");
   watch.stop();
   QVERIFY(stoppedAt > 0);
-  QVERIFY(window_->RichEdit1->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
-  QVERIFY(!window_->busy());
-  QCOMPARE(window_->Button1->text(), QString("計算開始"));
-  QVERIFY(!window_->Button2->isHidden());
-  const int last = window_->Memo2->toPlainText().toInt();
+  QVERIFY(w().RichEdit1->toPlainText().isEmpty());
+  QVERIFY(desktop().questions.isEmpty());
+  QVERIFY(!w().busy());
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(!w().Button2->isHidden());
+  const int last = w().Memo2->toPlainText().toInt();
   QVERIFY(last >= stoppedAt && last < 25000);
 }
 
 void KumiawaseWindowTest::closeEndsTheRun() {
-  QTimer::singleShot(20, window_.get(), [&] { window_->close(); });
+  QTimer::singleShot(20, &w(), [&] { w().close(); });
   Start("50000", "25000");
-  QVERIFY(window_->isHidden());
-  QVERIFY(window_->RichEdit1->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
-  QVERIFY(!window_->busy());
-  window_->ShowFromMenu();
-  QVERIFY(window_->Edit1->text().isEmpty());
-  QVERIFY(window_->Edit2->text().isEmpty());
+  QVERIFY(w().isHidden());
+  QVERIFY(w().RichEdit1->toPlainText().isEmpty());
+  QVERIFY(desktop().questions.isEmpty());
+  QVERIFY(!w().busy());
+  w().ShowFromMenu();
+  QVERIFY(w().Edit1->text().isEmpty());
+  QVERIFY(w().Edit2->text().isEmpty());
 }
 
 void KumiawaseWindowTest::savesWithRAsTyped() {
-  desktop_->answers = {true, false};
+  desktop().answers = {true, false};
   Start("10", "7");
-  QCOMPARE(testing::ScriptedDesktop::Read(desktop_->primary().file),
+  QCOMPARE(SavedTempFile(),
            QByteArray("\x88\xd9\x82\xc8\x82\xe9" "10\x8c\xc2\x82\xcc\x82\xe0\x82\xcc\x82\xa9\x82\xe7"
                       "7\x8c\xc2\x82\xc6\x82\xc1\x82\xbd\x91\x67\x8d\x87\x82\xb9\x82\xcc\x91\x8d\x90\x94\r\n"
                       "120    (\x8c\x85\x90\x94\x81\x81" "3)\r\n"));

@@ -6,24 +6,14 @@
 #include <QtTest>
 
 #include "calculators/sizentaisuu/sizentaisuu_window.h"
-#include "tests/gui/scripted_desktop.h"
+#include "tests/gui/window_fixture.h"
 
 namespace taketa {
 
-class SizentaisuuWindowTest : public QObject {
+class SizentaisuuWindowTest : public testing::WindowTest<Tfrm_sizentaisuu> {
   Q_OBJECT
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<testing::ScriptedDesktop>();
-    window_ = std::make_unique<Tfrm_sizentaisuu>();
-    window_->ShowFromMenu();
-  }
-  void cleanup() {
-    window_.reset();
-    desktop_.reset();
-  }
-
   void controls();
   void refusesInput_data();
   void refusesInput();
@@ -32,23 +22,14 @@ class SizentaisuuWindowTest : public QObject {
   void editingAndShowingClear();
 
  private:
-  // The next visible control that Tab reaches.
-  static QWidget* NextTabStop(QWidget* from) {
-    QWidget* w = from->nextInFocusChain();
-    while (w != from && (!(w->focusPolicy() & Qt::TabFocus) || w->isHidden())) w = w->nextInFocusChain();
-    return w;
-  }
   void Start(const QString& text) {
-    window_->Edit1->setText(text);
-    window_->Button1->click();
+    w().Edit1->setText(text);
+    w().Button1->click();
   }
-
-  std::unique_ptr<testing::ScriptedDesktop> desktop_;
-  std::unique_ptr<Tfrm_sizentaisuu> window_;
 };
 
 void SizentaisuuWindowTest::controls() {
-  Tfrm_sizentaisuu& w = *window_;
+  Tfrm_sizentaisuu& w = this->w();
   QCOMPARE(w.objectName(), QString("frm_sizentaisuu"));
   QCOMPARE(w.windowTitle(), QString("frm_sizentaisuu"));
   QCOMPARE(w.findChild<QLabel*>("Label2")->text(),
@@ -88,52 +69,49 @@ void SizentaisuuWindowTest::refusesInput_data() {
 void SizentaisuuWindowTest::refusesInput() {
   QFETCH(QString, text);
   QFETCH(QString, message);
-  window_->Button1->setFocus();
+  w().Button1->setFocus();
   Start(text);
-  QCOMPARE(desktop_->messages, QStringList({message}));
-  QCOMPARE(desktop_->beeps, 1);
-  QCOMPARE(window_->focusWidget(), window_->Edit1);
-  QVERIFY(window_->Edit2->text().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
+  CheckRefused(message, w().Edit1);
+  QVERIFY(w().Edit2->text().isEmpty());
 }
 
 void SizentaisuuWindowTest::computesAndOffersToSave() {
   Start("2");
-  QCOMPARE(window_->Edit2->text(), QString("0.69314718055994530941723212145817656807550013436025"));
-  QCOMPARE(desktop_->questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
-  QCOMPARE(desktop_->beeps, 1);
-  QVERIFY(!QFile::exists(desktop_->primary().file));  // answered No
-  QCOMPARE(window_->focusWidget(), window_->Edit1);
-  desktop_->Clear();
+  QCOMPARE(w().Edit2->text(), QString("0.69314718055994530941723212145817656807550013436025"));
+  QCOMPARE(desktop().questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
+  QCOMPARE(desktop().beeps, 1);
+  QVERIFY(!QFile::exists(desktop().primary().file));  // answered No
+  QCOMPARE(w().focusWidget(), w().Edit1);
+  desktop().Clear();
   Start("1.000");
-  QCOMPARE(window_->Edit2->text(), QString("0"));
-  QCOMPARE(desktop_->questions.size(), 1);
+  QCOMPARE(w().Edit2->text(), QString("0"));
+  QCOMPARE(desktop().questions.size(), 1);
 }
 
 void SizentaisuuWindowTest::savesTheBytes() {
-  desktop_->answers = {true, true};
+  desktop().answers = {true, true};
   Start("0.5");
   // 0.5の自然対数, then the result with the full-width minus, in code page 932.
-  QCOMPARE(testing::ScriptedDesktop::Read(desktop_->primary().file),
+  QCOMPARE(SavedTempFile(),
            QByteArray("0.5\x82\xcc\x8e\xa9\x91\x52\x91\xce\x90\x94\r\n"
                       "\x81\x7c" "0.69314718055994530941723212145817656807550013436025\r\n"));
-  QCOMPARE(desktop_->questions.size(), 2);
-  QCOMPARE(desktop_->opened, QStringList({desktop_->primary().file}));
-  QCOMPARE(window_->focusWidget(), window_->Edit1);
+  QCOMPARE(desktop().questions.size(), 2);
+  QCOMPARE(desktop().opened, QStringList({desktop().primary().file}));
+  QCOMPARE(w().focusWidget(), w().Edit1);
 }
 
 void SizentaisuuWindowTest::editingAndShowingClear() {
   Start("3");
-  QVERIFY(!window_->Edit2->text().isEmpty());
-  window_->Edit1->setText("30");
-  QVERIFY(window_->Edit2->text().isEmpty());
+  QVERIFY(!w().Edit2->text().isEmpty());
+  w().Edit1->setText("30");
+  QVERIFY(w().Edit2->text().isEmpty());
   Start("30");
-  window_->Button2->click();
-  QVERIFY(window_->isHidden());
-  window_->ShowFromMenu();
-  QVERIFY(window_->Edit1->text().isEmpty());
-  QVERIFY(window_->Edit2->text().isEmpty());
-  QCOMPARE(window_->focusWidget(), window_->Edit1);
+  w().Button2->click();
+  QVERIFY(w().isHidden());
+  w().ShowFromMenu();
+  QVERIFY(w().Edit1->text().isEmpty());
+  QVERIFY(w().Edit2->text().isEmpty());
+  QCOMPARE(w().focusWidget(), w().Edit1);
 }
 
 }  // namespace taketa

@@ -7,24 +7,14 @@
 #include <QtTest>
 
 #include "calculators/warizan1/warizan1_window.h"
-#include "tests/gui/scripted_desktop.h"
+#include "tests/gui/window_fixture.h"
 
 namespace taketa {
 
-class Warizan1WindowTest : public QObject {
+class Warizan1WindowTest : public testing::WindowTest<Tfrm_warizan1> {
   Q_OBJECT
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<testing::ScriptedDesktop>();
-    w_ = std::make_unique<Tfrm_warizan1>();
-    w_->ShowFromMenu();
-  }
-  void cleanup() {
-    w_.reset();
-    desktop_.reset();
-  }
-
   void controls();
   void editingClearsTheResult();
   void refusesInput_data();
@@ -33,42 +23,38 @@ class Warizan1WindowTest : public QObject {
 
  private:
   void Start(const QString& a, const QString& b, std::deque<bool> answers = {}) {
-    w_->Edit1->setText(a);
-    w_->Edit2->setText(b);
-    desktop_->Clear();
-    desktop_->answers = std::move(answers);
-    w_->Button1->click();
+    w().Edit1->setText(a);
+    w().Edit2->setText(b);
+    AnswerNext(std::move(answers));
+    w().Button1->click();
   }
-
-  std::unique_ptr<testing::ScriptedDesktop> desktop_;
-  std::unique_ptr<Tfrm_warizan1> w_;
 };
 
 void Warizan1WindowTest::controls() {
-  QCOMPARE(w_->objectName(), QString("frm_warizan1"));
-  auto label = [&](const char* name) { return w_->findChild<QLabel*>(name)->text(); };
+  QCOMPARE(w().objectName(), QString("frm_warizan1"));
+  auto label = [&](const char* name) { return w().findChild<QLabel*>(name)->text(); };
   QCOMPARE(label("Label2"), QString("50桁以内の正の数(整数または小数)同士の割り算(Ａ÷Ｂ)をします。"
                                     "商が循環小数であるときには、商を20000桁まで求めます。"));
   QCOMPARE(label("Label1"), QString("Ａ＝"));
-  QVERIFY(w_->findChild<QLineEdit*>("Edit1"));
-  QVERIFY(w_->findChild<QLineEdit*>("Edit2"));
-  QVERIFY(w_->findChild<QPlainTextEdit*>("Memo1"));
-  QCOMPARE(w_->findChild<QPushButton*>("Button1")->text(), QString("計算開始"));
-  QCOMPARE(w_->findChild<QPushButton*>("Button2")->text(), QString("終了"));
-  QCOMPARE(w_->findChildren<QPushButton*>().size(), 2);  // no clear button
-  QCOMPARE(w_->findChildren<QPlainTextEdit*>().size(), 1);  // no length counter
-  QCOMPARE(w_->focusWidget(), w_->Edit1);
+  QVERIFY(w().findChild<QLineEdit*>("Edit1"));
+  QVERIFY(w().findChild<QLineEdit*>("Edit2"));
+  QVERIFY(w().findChild<QPlainTextEdit*>("Memo1"));
+  QCOMPARE(w().findChild<QPushButton*>("Button1")->text(), QString("計算開始"));
+  QCOMPARE(w().findChild<QPushButton*>("Button2")->text(), QString("終了"));
+  QCOMPARE(w().findChildren<QPushButton*>().size(), 2);  // no clear button
+  QCOMPARE(w().findChildren<QPlainTextEdit*>().size(), 1);  // no length counter
+  QCOMPARE(w().focusWidget(), w().Edit1);
 }
 
 void Warizan1WindowTest::editingClearsTheResult() {
   Start("1", "8");
-  QCOMPARE(w_->Memo1->toPlainText(), QString("0.125"));
-  w_->Edit2->setText("4");
-  QVERIFY(w_->Memo1->toPlainText().isEmpty());
-  w_->Memo1->setPlainText("x");
-  w_->Edit1->setText("2x");
-  QVERIFY(w_->Memo1->toPlainText().isEmpty());
-  QVERIFY(desktop_->messages.isEmpty());  // no checks while typing
+  QCOMPARE(w().Memo1->toPlainText(), QString("0.125"));
+  w().Edit2->setText("4");
+  QVERIFY(w().Memo1->toPlainText().isEmpty());
+  w().Memo1->setPlainText("x");
+  w().Edit1->setText("2x");
+  QVERIFY(w().Memo1->toPlainText().isEmpty());
+  QVERIFY(desktop().messages.isEmpty());  // no checks while typing
 }
 
 void Warizan1WindowTest::refusesInput_data() {
@@ -91,34 +77,31 @@ void Warizan1WindowTest::refusesInput() {
   QFETCH(QString, b);
   QFETCH(QString, message);
   QFETCH(int, box);
-  w_->Button2->setFocus();
+  w().Button2->setFocus();
   Start(a, b);
-  QCOMPARE(desktop_->messages, QStringList({message}));
-  QCOMPARE(desktop_->beeps, 1);
-  QCOMPARE(w_->focusWidget(), box == 0 ? w_->Edit1 : w_->Edit2);
-  QVERIFY(w_->Memo1->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
+  CheckRefused(message, box == 0 ? w().Edit1 : w().Edit2);
+  QVERIFY(w().Memo1->toPlainText().isEmpty());
 }
 
 void Warizan1WindowTest::dividesAndSaves() {
   Start("22", "7", {true, false});
-  const QString q = w_->Memo1->toPlainText();
+  const QString q = w().Memo1->toPlainText();
   QCOMPARE(q.size(), 2 + 19998);
   QVERIFY(q.startsWith("3.142857142857"));
-  const QByteArray saved = testing::ScriptedDesktop::Read(desktop_->primary().file);
+  const QByteArray saved = SavedTempFile();
   QVERIFY(saved.startsWith("22\x81\x80" "7\x82\xcc\x8c\x76\x8e\x5a\x8c\x8b\x89\xca\x81\x69\x8f\xa4\x81\x6a\r\n"
                            "\r\r\n3.142857"));
   QVERIFY(saved.endsWith("142857\r\n"));  // 19998 decimals: 3333 periods
-  QCOMPARE(w_->focusWidget(), w_->Edit1);
+  QCOMPARE(w().focusWidget(), w().Edit1);
   Start(QString(50, '9'), "." + QString(50, '9'));
-  QCOMPARE(w_->Memo1->toPlainText(), "1" + QString(50, '0'));
+  QCOMPARE(w().Memo1->toPlainText(), "1" + QString(50, '0'));
   // Shown again: both boxes and the result are cleared.
-  w_->Button2->click();
-  w_->ShowFromMenu();
-  QVERIFY(w_->Edit1->text().isEmpty());
-  QVERIFY(w_->Edit2->text().isEmpty());
-  QVERIFY(w_->Memo1->toPlainText().isEmpty());
-  QCOMPARE(w_->focusWidget(), w_->Edit1);
+  w().Button2->click();
+  w().ShowFromMenu();
+  QVERIFY(w().Edit1->text().isEmpty());
+  QVERIFY(w().Edit2->text().isEmpty());
+  QVERIFY(w().Memo1->toPlainText().isEmpty());
+  QCOMPARE(w().focusWidget(), w().Edit1);
 }
 
 }  // namespace taketa

@@ -7,24 +7,14 @@
 #include <QtTest>
 
 #include "calculators/warizan4/warizan4_window.h"
-#include "tests/gui/scripted_desktop.h"
+#include "tests/gui/window_fixture.h"
 
 namespace taketa {
 
-class Warizan4WindowTest : public QObject {
+class Warizan4WindowTest : public testing::WindowTest<Tfrm_warizan4> {
   Q_OBJECT
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<testing::ScriptedDesktop>();
-    w_ = std::make_unique<Tfrm_warizan4>();
-    w_->ShowFromMenu();
-  }
-  void cleanup() {
-    w_.reset();
-    desktop_.reset();
-  }
-
   void controls();
   void typingChecks();
   void refusesInput_data();
@@ -34,49 +24,43 @@ class Warizan4WindowTest : public QObject {
 
  private:
   void Start(const QString& a, const QString& b, std::deque<bool> answers = {}) {
-    w_->Memo1->setPlainText(a);
-    w_->Memo2->setPlainText(b);
-    desktop_->Clear();
-    desktop_->answers = std::move(answers);
-    w_->Button1->click();
+    Type(w().Memo1, a);
+    Type(w().Memo2, b);
+    AnswerNext(std::move(answers));
+    w().Button1->click();
   }
-
-  std::unique_ptr<testing::ScriptedDesktop> desktop_;
-  std::unique_ptr<Tfrm_warizan4> w_;
 };
 
 void Warizan4WindowTest::controls() {
-  QCOMPARE(w_->objectName(), QString("frm_warizan4"));
-  auto label = [&](const char* name) { return w_->findChild<QLabel*>(name)->text(); };
+  QCOMPARE(w().objectName(), QString("frm_warizan4"));
+  auto label = [&](const char* name) { return w().findChild<QLabel*>(name)->text(); };
   QCOMPARE(label("Label2"), QString("2000桁以内の正の数(整数または小数)同士の割り算(Ａ÷Ｂ)をします。"
                                     "商が循環小数であるときには、商を20000桁まで求めます。"));
   QCOMPARE(label("Label1"), QString("Ａ＝"));
   QCOMPARE(label("Label3"), QString("Ｂ＝"));
   QCOMPARE(label("Label4"), QString("Ａ÷Ｂ＝"));
-  QCOMPARE(w_->findChild<QPushButton*>("Button1")->text(), QString("計算開始"));
-  QCOMPARE(w_->findChild<QPushButton*>("Button3")->text(), QString("数字の消去"));
-  QCOMPARE(w_->findChild<QPushButton*>("Button2")->text(), QString("終了"));
-  auto memo = [&](const char* name) { return w_->findChild<QPlainTextEdit*>(name); };
+  QCOMPARE(w().findChild<QPushButton*>("Button1")->text(), QString("計算開始"));
+  QCOMPARE(w().findChild<QPushButton*>("Button3")->text(), QString("数字の消去"));
+  QCOMPARE(w().findChild<QPushButton*>("Button2")->text(), QString("終了"));
+  auto memo = [&](const char* name) { return w().findChild<QPlainTextEdit*>(name); };
   QCOMPARE(memo("Memo1")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   QCOMPARE(memo("Memo3")->focusPolicy(), Qt::ClickFocus);
   QVERIFY(memo("Memo4")->isReadOnly());
   QVERIFY(memo("Memo4")->isHidden());
-  QCOMPARE(w_->focusWidget(), w_->Memo1);
-  QWidget* next = w_->Memo1->nextInFocusChain();
-  while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
-  QCOMPARE(next, w_->Memo2);
+  QCOMPARE(w().focusWidget(), w().Memo1);
+  QCOMPARE(NextTabStop(w().Memo1), w().Memo2);
 }
 
 void Warizan4WindowTest::typingChecks() {
-  w_->Memo3->setPlainText("1");
-  w_->Memo1->setPlainText("12.5x");  // no digit check while typing
-  QVERIFY(w_->Memo3->toPlainText().isEmpty());
-  QCOMPARE(w_->Memo4->toPlainText(), QString("入力文字数＝5"));
-  QVERIFY(!w_->Memo4->isHidden());
-  QVERIFY(desktop_->messages.isEmpty());
-  w_->Memo2->setPlainText("3\n");
-  QCOMPARE(w_->Memo4->toPlainText(), QString("入力文字数＝3"));
-  QCOMPARE(desktop_->messages, QStringList({"BackSpaceキーを押して、改行コードを取り除いてください。"}));
+  w().Memo3->setPlainText("1");
+  w().Memo1->setPlainText("12.5x");  // no digit check while typing
+  QVERIFY(w().Memo3->toPlainText().isEmpty());
+  QCOMPARE(w().Memo4->toPlainText(), QString("入力文字数＝5"));
+  QVERIFY(!w().Memo4->isHidden());
+  QVERIFY(desktop().messages.isEmpty());
+  w().Memo2->setPlainText("3\n");
+  QCOMPARE(w().Memo4->toPlainText(), QString("入力文字数＝3"));
+  QCOMPARE(desktop().messages, QStringList({"BackSpaceキーを押して、改行コードを取り除いてください。"}));
 }
 
 void Warizan4WindowTest::refusesInput_data() {
@@ -107,54 +91,51 @@ void Warizan4WindowTest::refusesInput() {
   QFETCH(QString, message);
   QFETCH(int, box);
   QFETCH(QString, counter);
-  w_->Memo1->setPlainText(a);
-  w_->Memo2->setPlainText(b);
-  w_->Memo4->setPlainText("入力文字数＝1");
-  w_->Button2->setFocus();
-  desktop_->Clear();
-  w_->Button1->click();
-  QCOMPARE(desktop_->messages, QStringList({message}));
-  QCOMPARE(desktop_->beeps, 1);
-  QCOMPARE(w_->focusWidget(), box == 0 ? w_->Memo1 : w_->Memo2);
-  QCOMPARE(w_->Memo4->toPlainText(), counter.isEmpty() ? QString("入力文字数＝1") : counter);
-  QVERIFY(w_->Memo3->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
+  w().Memo1->setPlainText(a);
+  w().Memo2->setPlainText(b);
+  w().Memo4->setPlainText("入力文字数＝1");
+  w().Button2->setFocus();
+  desktop().Clear();
+  w().Button1->click();
+  CheckRefused(message, box == 0 ? w().Memo1 : w().Memo2);
+  QCOMPARE(w().Memo4->toPlainText(), counter.isEmpty() ? QString("入力文字数＝1") : counter);
+  QVERIFY(w().Memo3->toPlainText().isEmpty());
 }
 
 void Warizan4WindowTest::dividesAndSaves() {
   Start("12.34", "0.2", {true, true});
-  QCOMPARE(w_->Memo3->toPlainText(), QString("61.7"));
-  QCOMPARE(testing::ScriptedDesktop::Read(desktop_->primary().file),
+  QCOMPARE(w().Memo3->toPlainText(), QString("61.7"));
+  QCOMPARE(SavedTempFile(),
            QByteArray("12.34\x81\x80" "0.2\x82\xcc\x8c\x76\x8e\x5a\x8c\x8b\x89\xca\x81\x69\x8f\xa4\x81\x6a\r\n"
                       "\r\r\n"
                       "61.7\r\n"));
-  QCOMPARE(desktop_->opened, QStringList({desktop_->primary().file}));
-  QCOMPARE(w_->focusWidget(), w_->Memo1);
+  QCOMPARE(desktop().opened, QStringList({desktop().primary().file}));
+  QCOMPARE(w().focusWidget(), w().Memo1);
   Start("1.50", "3");
-  QCOMPARE(w_->Memo3->toPlainText(), QString("0.50"));
+  QCOMPARE(w().Memo3->toPlainText(), QString("0.50"));
   Start("1", "3");
-  QCOMPARE(w_->Memo3->toPlainText(), "0." + QString(19999, '3'));
+  QCOMPARE(w().Memo3->toPlainText(), "0." + QString(19999, '3'));
   Start("0.01", "3");
-  QCOMPARE(w_->Memo3->toPlainText(), "0.00" + QString(19999, '3'));
-  QCOMPARE(desktop_->questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
+  QCOMPARE(w().Memo3->toPlainText(), "0.00" + QString(19999, '3'));
+  QCOMPARE(desktop().questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
 }
 
 void Warizan4WindowTest::clearButtonAndShowingAgain() {
   Start("7", "7");
-  QCOMPARE(w_->Memo3->toPlainText(), QString("1"));
-  w_->Button2->setFocus();
-  w_->Button3->click();
-  for (QPlainTextEdit* box : {w_->Memo1, w_->Memo2, w_->Memo3}) QVERIFY(box->toPlainText().isEmpty());
-  QVERIFY(w_->Memo4->isHidden());
-  QCOMPARE(w_->focusWidget(), w_->Memo1);
+  QCOMPARE(w().Memo3->toPlainText(), QString("1"));
+  w().Button2->setFocus();
+  w().Button3->click();
+  for (QPlainTextEdit* box : {w().Memo1, w().Memo2, w().Memo3}) QVERIFY(box->toPlainText().isEmpty());
+  QVERIFY(w().Memo4->isHidden());
+  QCOMPARE(w().focusWidget(), w().Memo1);
   Start("100", "0.001");
-  QCOMPARE(w_->Memo3->toPlainText(), QString("100000"));
-  w_->Button2->click();
-  QVERIFY(w_->isHidden());
-  w_->ShowFromMenu();
-  for (QPlainTextEdit* box : {w_->Memo1, w_->Memo2, w_->Memo3}) QVERIFY(box->toPlainText().isEmpty());
-  QVERIFY(w_->Memo4->isHidden());
-  QCOMPARE(w_->focusWidget(), w_->Memo1);
+  QCOMPARE(w().Memo3->toPlainText(), QString("100000"));
+  w().Button2->click();
+  QVERIFY(w().isHidden());
+  w().ShowFromMenu();
+  for (QPlainTextEdit* box : {w().Memo1, w().Memo2, w().Memo3}) QVERIFY(box->toPlainText().isEmpty());
+  QVERIFY(w().Memo4->isHidden());
+  QCOMPARE(w().focusWidget(), w().Memo1);
 }
 
 }  // namespace taketa

@@ -9,24 +9,14 @@
 #include <QtTest>
 
 #include "calculators/yuurisuubeki2/yuurisuubeki2_window.h"
-#include "tests/gui/scripted_desktop.h"
+#include "tests/gui/window_fixture.h"
 
 namespace taketa {
 
-class Yuurisuubeki2WindowTest : public QObject {
+class Yuurisuubeki2WindowTest : public testing::WindowTest<Tfrm_yuurisuubeki2> {
   Q_OBJECT
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<testing::ScriptedDesktop>();
-    window_ = std::make_unique<Tfrm_yuurisuubeki2>();
-    window_->ShowFromMenu();
-  }
-  void cleanup() {
-    window_.reset();
-    desktop_.reset();
-  }
-
   void controls();
   void refusesInput_data();
   void refusesInput();
@@ -37,44 +27,32 @@ class Yuurisuubeki2WindowTest : public QObject {
   void savesTheBytes();
   void savesToTheFallback();
   void editingClearsTheResult();
+  void enterStartsFromEitherBox();
 
  private:
   void Start(const QString& a, const QString& b) {
-    window_->Edit1->setText(a);
-    window_->Edit2->setText(b);
-    window_->Button1->click();
+    w().Edit1->setText(a);
+    w().Edit2->setText(b);
+    w().Button1->click();
   }
   bool ExplanationShown() const {
-    return !window_->Label5->isHidden() && !window_->Label6->isHidden() && !window_->Label7->isHidden();
-  }
-  // The next visible control that Tab reaches.
-  static QWidget* NextTabStop(QWidget* from) {
-    QWidget* w = from->nextInFocusChain();
-    while (w != from && (!(w->focusPolicy() & Qt::TabFocus) || w->isHidden())) w = w->nextInFocusChain();
-    return w;
+    return !w().Label5->isHidden() && !w().Label6->isHidden() && !w().Label7->isHidden();
   }
   // Acts once the start button reads "計算中止": the run is in its integer
   // power and lets events run.
   void WhenRunning(const std::function<void()>& act) {
-    auto* timer = new QTimer(window_.get());
-    timer->setInterval(0);
-    connect(timer, &QTimer::timeout, window_.get(), [this, timer, act] {
-      if (window_->Button1->text() != "計算中止") return;
-      timer->stop();
-      sawRunning_ = window_->busy() && window_->Button2->isHidden() && !window_->Memo1->isHidden() &&
-                    !window_->Memo2->isHidden();
+    WindowFixture::WhenRunning(w().Button1, [this, act] {
+      sawRunning_ = w().busy() && w().Button2->isHidden() && !w().Memo1->isHidden() &&
+                    !w().Memo2->isHidden();
       act();
     });
-    timer->start();
   }
 
-  std::unique_ptr<testing::ScriptedDesktop> desktop_;
-  std::unique_ptr<Tfrm_yuurisuubeki2> window_;
   bool sawRunning_ = false;
 };
 
 void Yuurisuubeki2WindowTest::controls() {
-  Tfrm_yuurisuubeki2& w = *window_;
+  Tfrm_yuurisuubeki2& w = this->w();
   QCOMPARE(w.objectName(), QString("frm_yuurisuubeki2"));
   QCOMPARE(w.windowTitle(), QString("frm_yuurisuubeki2"));
   QCOMPARE(w.findChild<QLabel*>("Label1")->text(), QString("Ａ の Ｂ乗 の値を 50桁まで求めます。"));
@@ -136,119 +114,127 @@ void Yuurisuubeki2WindowTest::refusesInput() {
   QFETCH(QString, b);
   QFETCH(QString, message);
   QFETCH(int, box);
-  window_->Button1->setFocus();
+  w().Button1->setFocus();
   Start(a, b);
-  QCOMPARE(desktop_->messages, QStringList({message}));
-  QCOMPARE(desktop_->beeps, 1);
-  QCOMPARE(window_->focusWidget(), box == 1 ? window_->Edit1 : window_->Edit2);
-  QVERIFY(!window_->busy());
-  QCOMPARE(window_->Button1->text(), QString("計算開始"));
-  QVERIFY(window_->Memo1->isHidden());
-  QVERIFY(window_->Memo2->isHidden());
-  QVERIFY(window_->Memo3->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
+  CheckRefused(message, box == 1 ? w().Edit1 : w().Edit2);
+  QVERIFY(!w().busy());
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(w().Memo1->isHidden());
+  QVERIFY(w().Memo2->isHidden());
+  QVERIFY(w().Memo3->toPlainText().isEmpty());
 }
 
 void Yuurisuubeki2WindowTest::integerPowerWithStepCounter() {
   Start("2", "10");
-  QCOMPARE(window_->Memo3->toPlainText(), QString("1.024E3"));
-  QVERIFY(!window_->Memo2->isHidden());  // keeps its last step
-  QCOMPARE(window_->Memo2->toPlainText(), QString("10"));
-  QVERIFY(window_->Memo1->isHidden());
+  QCOMPARE(w().Memo3->toPlainText(), QString("1.024E3"));
+  QVERIFY(!w().Memo2->isHidden());  // keeps its last step
+  QCOMPARE(w().Memo2->toPlainText(), QString("10"));
+  QVERIFY(w().Memo1->isHidden());
   QVERIFY(ExplanationShown());
-  QCOMPARE(window_->Button1->text(), QString("計算開始"));
-  QVERIFY(!window_->Button2->isHidden());
-  QVERIFY(!window_->busy());
-  QCOMPARE(desktop_->questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
-  QCOMPARE(window_->focusWidget(), window_->Edit2);
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(!w().Button2->isHidden());
+  QVERIFY(!w().busy());
+  QCOMPARE(desktop().questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
+  QCOMPARE(w().focusWidget(), w().Edit2);
   Start("2", "-1.5");
-  QCOMPARE(window_->Memo3->toPlainText(), QString("3.5355339059327376220042218105242451964241796884423E-1"));
-  QCOMPARE(window_->Memo2->toPlainText(), QString("1"));
+  QCOMPARE(w().Memo3->toPlainText(), QString("3.5355339059327376220042218105242451964241796884423E-1"));
+  QCOMPARE(w().Memo2->toPlainText(), QString("1"));
 }
 
 void Yuurisuubeki2WindowTest::fractionAndSpecialValues() {
   Start("007", "1");
-  QCOMPARE(window_->Memo3->toPlainText(), QString("007"));
+  QCOMPARE(w().Memo3->toPlainText(), QString("007"));
   QVERIFY(!ExplanationShown());
-  QVERIFY(window_->Memo2->isHidden());
-  QCOMPARE(desktop_->questions.size(), 1);  // a special value is offered for saving too
+  QVERIFY(w().Memo2->isHidden());
+  QCOMPARE(desktop().questions.size(), 1);  // a special value is offered for saving too
   Start("4", "0.5");
-  QCOMPARE(window_->Memo3->toPlainText(), QString("2.0000000000000000000000000000000000000000000000000"));
-  QVERIFY(window_->Memo2->isHidden());  // no integer power
+  QCOMPARE(w().Memo3->toPlainText(), QString("2.0000000000000000000000000000000000000000000000000"));
+  QVERIFY(w().Memo2->isHidden());  // no integer power
   QVERIFY(ExplanationShown());
   Start("1.0", "-3");
-  QCOMPARE(window_->Memo3->toPlainText(), QString("1"));
+  QCOMPARE(w().Memo3->toPlainText(), QString("1"));
   QVERIFY(ExplanationShown());  // stays shown until the window is shown again
-  QCOMPARE(window_->focusWidget(), window_->Edit2);
+  QCOMPARE(w().focusWidget(), w().Edit2);
 }
 
 void Yuurisuubeki2WindowTest::stopPressEndsTheIntegerPower() {
-  WhenRunning([this] { window_->Button1->click(); });
+  WhenRunning([this] { w().Button1->click(); });
   Start("98765432109876543219", "5000");
   QVERIFY(sawRunning_);
-  QVERIFY(window_->Memo3->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
-  QVERIFY(window_->Memo1->isHidden());
-  QVERIFY(window_->Memo2->isHidden());
-  QVERIFY(window_->Memo2->toPlainText().isEmpty());
+  QVERIFY(w().Memo3->toPlainText().isEmpty());
+  QVERIFY(desktop().questions.isEmpty());
+  QVERIFY(w().Memo1->isHidden());
+  QVERIFY(w().Memo2->isHidden());
+  QVERIFY(w().Memo2->toPlainText().isEmpty());
   QVERIFY(!ExplanationShown());
-  QCOMPARE(window_->Button1->text(), QString("計算開始"));
-  QVERIFY(!window_->Button2->isHidden());
-  QVERIFY(!window_->busy());
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(!w().Button2->isHidden());
+  QVERIFY(!w().busy());
   // The next press runs again.
   Start("98765432109876543219", "5000");
-  QCOMPARE(window_->Memo3->toPlainText(), QString("1.0588655302943857553021178885643826338375238059315E99973"));
-  QCOMPARE(window_->Memo2->toPlainText(), QString("5000"));
+  QCOMPARE(w().Memo3->toPlainText(), QString("1.0588655302943857553021178885643826338375238059315E99973"));
+  QCOMPARE(w().Memo2->toPlainText(), QString("5000"));
 }
 
 void Yuurisuubeki2WindowTest::closeEndsTheIntegerPower() {
-  WhenRunning([this] { window_->close(); });
+  WhenRunning([this] { w().close(); });
   Start("3", "4999.75");
   QVERIFY(sawRunning_);
-  QVERIFY(window_->isHidden());
-  QVERIFY(window_->Memo3->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
-  QVERIFY(!window_->busy());
-  window_->ShowFromMenu();
-  QVERIFY(window_->Edit1->text().isEmpty());
-  QVERIFY(window_->Edit2->text().isEmpty());
-  QVERIFY(window_->Memo1->isHidden());
-  QVERIFY(window_->Memo2->isHidden());
-  QCOMPARE(window_->focusWidget(), window_->Edit1);
+  QVERIFY(w().isHidden());
+  QVERIFY(w().Memo3->toPlainText().isEmpty());
+  QVERIFY(desktop().questions.isEmpty());
+  QVERIFY(!w().busy());
+  w().ShowFromMenu();
+  QVERIFY(w().Edit1->text().isEmpty());
+  QVERIFY(w().Edit2->text().isEmpty());
+  QVERIFY(w().Memo1->isHidden());
+  QVERIFY(w().Memo2->isHidden());
+  QCOMPARE(w().focusWidget(), w().Edit1);
 }
 
 void Yuurisuubeki2WindowTest::savesTheBytes() {
-  desktop_->answers = {true, false};
+  desktop().answers = {true, false};
   Start("2", "0.5");
   // 2の0.5乗 in code page 932.
-  QCOMPARE(testing::ScriptedDesktop::Read(desktop_->primary().file),
+  QCOMPARE(SavedTempFile(),
            QByteArray("2\x82\xcc" "0.5\x8f\xe6\r\n1.4142135623730950488016887242096980785696718753769\r\n"));
-  QCOMPARE(desktop_->questions.size(), 2);
-  QCOMPARE(window_->focusWidget(), window_->Edit2);
+  QCOMPARE(desktop().questions.size(), 2);
+  QCOMPARE(w().focusWidget(), w().Edit2);
 }
 
 void Yuurisuubeki2WindowTest::savesToTheFallback() {
-  desktop_->BreakPrimary();
-  desktop_->answers = {true, true};
+  desktop().BreakPrimary();
+  desktop().answers = {true, true};
   Start("10", "-2");
-  QCOMPARE(testing::ScriptedDesktop::Read(desktop_->fallback().file),
+  QCOMPARE(testing::ScriptedDesktop::Read(desktop().fallback().file),
            QByteArray("10\x82\xcc-2\x8f\xe6\r\n1E-2\r\n"));
-  QCOMPARE(desktop_->opened, QStringList({desktop_->fallback().file}));
-  QCOMPARE(window_->focusWidget(), window_->Edit2);
+  QCOMPARE(desktop().opened, QStringList({desktop().fallback().file}));
+  QCOMPARE(w().focusWidget(), w().Edit2);
 }
 
 void Yuurisuubeki2WindowTest::editingClearsTheResult() {
   Start("2", "3");
-  QVERIFY(!window_->Memo3->toPlainText().isEmpty());
-  QVERIFY(!window_->Memo2->isHidden());
-  window_->Edit2->setText("4");
-  QVERIFY(window_->Memo3->toPlainText().isEmpty());
-  QVERIFY(window_->Memo2->isHidden());
+  QVERIFY(!w().Memo3->toPlainText().isEmpty());
+  QVERIFY(!w().Memo2->isHidden());
+  w().Edit2->setText("4");
+  QVERIFY(w().Memo3->toPlainText().isEmpty());
+  QVERIFY(w().Memo2->isHidden());
   QVERIFY(ExplanationShown());
   Start("2", "3");
-  window_->Edit1->setText("5");
-  QVERIFY(window_->Memo3->toPlainText().isEmpty());
-  QVERIFY(window_->Memo2->isHidden());
+  w().Edit1->setText("5");
+  QVERIFY(w().Memo3->toPlainText().isEmpty());
+  QVERIFY(w().Memo2->isHidden());
+}
+
+void Yuurisuubeki2WindowTest::enterStartsFromEitherBox() {
+  Type(w().Edit1, "2");
+  Type(w().Edit2, "10");
+  PressEnter(w().Edit1);
+  QCOMPARE(w().Memo3->toPlainText(), QString("1.024E3"));
+  Type(w().Edit2, "-1.5");
+  PressEnter(w().Edit2);
+  QCOMPARE(w().Memo3->toPlainText(), QString("3.5355339059327376220042218105242451964241796884423E-1"));
+  QCOMPARE(desktop().questions.size(), 2);
 }
 
 }  // namespace taketa

@@ -10,24 +10,14 @@
 #include <QtTest>
 
 #include "calculators/yuurisuubeki/yuurisuubeki_window.h"
-#include "tests/gui/scripted_desktop.h"
+#include "tests/gui/window_fixture.h"
 
 namespace taketa {
 
-class YuurisuubekiWindowTest : public QObject {
+class YuurisuubekiWindowTest : public testing::WindowTest<Tfrm_yuurisuubeki> {
   Q_OBJECT
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<testing::ScriptedDesktop>();
-    w_ = std::make_unique<Tfrm_yuurisuubeki>();
-    w_->ShowFromMenu();
-  }
-  void cleanup() {
-    w_.reset();
-    desktop_.reset();
-  }
-
   void controls();
   void refusesInput_data();
   void refusesInput();
@@ -38,30 +28,27 @@ class YuurisuubekiWindowTest : public QObject {
 
  private:
   void Start(const QString& a, const QString& b) {
-    w_->Edit1->setText(a);
-    w_->Edit2->setText(b);
-    w_->Button1->click();
+    w().Edit1->setText(a);
+    w().Edit2->setText(b);
+    w().Button1->click();
   }
-
-  std::unique_ptr<testing::ScriptedDesktop> desktop_;
-  std::unique_ptr<Tfrm_yuurisuubeki> w_;
 };
 
 void YuurisuubekiWindowTest::controls() {
-  QCOMPARE(w_->windowTitle(), QString("frm_yuurisuubeki"));
-  QCOMPARE(w_->findChild<QLabel*>("Label1")->text(), QString("Ａ の Ｂ乗 の値を 12桁まで求めます。"));
-  QCOMPARE(w_->findChild<QLabel*>("Label2")->text(), QString("底 Ａ (0.001以上 1200以下の整数または小数)＝"));
-  QCOMPARE(w_->findChild<QLabel*>("Label3")->text(), QString("指数 Ｂ (-1600以上 1600以下の整数または小数)＝"));
-  QCOMPARE(w_->findChild<QLabel*>("Label4")->text(), QString("Ａ の Ｂ乗＝"));
-  QCOMPARE(w_->findChild<QLabel*>("Label5")->text(),
+  QCOMPARE(w().windowTitle(), QString("frm_yuurisuubeki"));
+  QCOMPARE(w().findChild<QLabel*>("Label1")->text(), QString("Ａ の Ｂ乗 の値を 12桁まで求めます。"));
+  QCOMPARE(w().findChild<QLabel*>("Label2")->text(), QString("底 Ａ (0.001以上 1200以下の整数または小数)＝"));
+  QCOMPARE(w().findChild<QLabel*>("Label3")->text(), QString("指数 Ｂ (-1600以上 1600以下の整数または小数)＝"));
+  QCOMPARE(w().findChild<QLabel*>("Label4")->text(), QString("Ａ の Ｂ乗＝"));
+  QCOMPARE(w().findChild<QLabel*>("Label5")->text(),
            QString("計算結果の中に E が含まれているとき、例えば、3.12345678901E275 のようなとき、"));
-  QCOMPARE(w_->findChild<QLabel*>("Label6")->text(),
+  QCOMPARE(w().findChild<QLabel*>("Label6")->text(),
            QString("その意味は 3.12345678901×(10の275乗) ということです。"));
-  QCOMPARE(w_->findChild<QPlainTextEdit*>("Memo1")->toPlainText(), QString(" 計算中です。"));
-  QVERIFY(w_->Label5->isHidden() && w_->Label6->isHidden() && w_->Memo1->isHidden());
-  QCOMPARE(w_->Button1->text(), QString("計算開始"));
-  QCOMPARE(w_->Button2->text(), QString("終了"));
-  QCOMPARE(w_->focusWidget(), w_->Edit1);
+  QCOMPARE(w().findChild<QPlainTextEdit*>("Memo1")->toPlainText(), QString(" 計算中です。"));
+  QVERIFY(w().Label5->isHidden() && w().Label6->isHidden() && w().Memo1->isHidden());
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QCOMPARE(w().Button2->text(), QString("終了"));
+  QCOMPARE(w().focusWidget(), w().Edit1);
 }
 
 void YuurisuubekiWindowTest::refusesInput_data() {
@@ -85,46 +72,43 @@ void YuurisuubekiWindowTest::refusesInput() {
   QFETCH(QString, message);
   QFETCH(int, box);
   Start(a, b);
-  QCOMPARE(desktop_->messages, QStringList({message}));
-  QCOMPARE(desktop_->beeps, 1);
-  QCOMPARE(w_->focusWidget(), box == 0 ? w_->Edit1 : w_->Edit2);
-  QVERIFY(!w_->busy());
-  QVERIFY(w_->Memo2->toPlainText().isEmpty());
-  QVERIFY(desktop_->questions.isEmpty());
+  CheckRefused(message, box == 0 ? w().Edit1 : w().Edit2);
+  QVERIFY(!w().busy());
+  QVERIFY(w().Memo2->toPlainText().isEmpty());
 }
 
 void YuurisuubekiWindowTest::computesAndSaves() {
-  desktop_->answers = {true, false};
+  desktop().answers = {true, false};
   Start("2", "0.5");
-  QCOMPARE(w_->Memo2->toPlainText(), QString("1.41421356237E0"));
-  QVERIFY(!w_->Label5->isHidden() && !w_->Label6->isHidden());
-  QVERIFY(w_->Memo1->isHidden());
-  QCOMPARE(testing::ScriptedDesktop::Read(desktop_->primary().file),
+  QCOMPARE(w().Memo2->toPlainText(), QString("1.41421356237E0"));
+  QVERIFY(!w().Label5->isHidden() && !w().Label6->isHidden());
+  QVERIFY(w().Memo1->isHidden());
+  QCOMPARE(SavedTempFile(),
            QByteArray("2\x82\xcc" "0.5\x8f\xe6\r\n1.41421356237E0\r\n"));
-  QCOMPARE(w_->focusWidget(), w_->Edit2);
-  QVERIFY(!w_->busy());
+  QCOMPARE(w().focusWidget(), w().Edit2);
+  QVERIFY(!w().busy());
   Start("1200", "1600");
-  QCOMPARE(w_->Memo2->toPlainText(), QString("4.89771687707E4926"));
-  QCOMPARE(w_->Button1->text(), QString("計算開始"));
-  QVERIFY(!w_->Button2->isHidden());
-  QVERIFY(w_->Memo1->isHidden());
+  QCOMPARE(w().Memo2->toPlainText(), QString("4.89771687707E4926"));
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(!w().Button2->isHidden());
+  QVERIFY(w().Memo1->isHidden());
   Start("0.001", "-1600");
-  QCOMPARE(w_->Memo2->toPlainText(), QString("1E4800"));
+  QCOMPARE(w().Memo2->toPlainText(), QString("1E4800"));
 }
 
 void YuurisuubekiWindowTest::shortcutsWithoutExplanation() {
-  desktop_->answers = {true, false};
+  desktop().answers = {true, false};
   Start("007", "1");
-  QCOMPARE(w_->Memo2->toPlainText(), QString("007"));
-  QVERIFY(w_->Label5->isHidden() && w_->Label6->isHidden());
-  QCOMPARE(desktop_->questions.first(), QString("計算完了。　計算結果を保存または印刷しますか。"));
-  QCOMPARE(testing::ScriptedDesktop::Read(desktop_->primary().file),
+  QCOMPARE(w().Memo2->toPlainText(), QString("007"));
+  QVERIFY(w().Label5->isHidden() && w().Label6->isHidden());
+  QCOMPARE(desktop().questions.first(), QString("計算完了。　計算結果を保存または印刷しますか。"));
+  QCOMPARE(SavedTempFile(),
            QByteArray("007\x82\xcc" "1\x8f\xe6\r\n007\r\n"));
-  QCOMPARE(w_->focusWidget(), w_->Edit2);
+  QCOMPARE(w().focusWidget(), w().Edit2);
   Start("1.0", "123");
-  QCOMPARE(w_->Memo2->toPlainText(), QString("1"));
+  QCOMPARE(w().Memo2->toPlainText(), QString("1"));
   Start("2", "-0");
-  QCOMPARE(w_->Memo2->toPlainText(), QString("1"));
+  QCOMPARE(w().Memo2->toPlainText(), QString("1"));
 }
 
 // Calls `action` once, at the next chance events get to run after `widget`
@@ -149,30 +133,30 @@ void YuurisuubekiWindowTest::stopDuringTheIntegerPower() {
   // The press arrives where the run lets events run after showing its wait
   // notice, before the integer power is done.
   bool sawRunning = false;
-  AfterShown press(w_->Memo1, [&] {
-    sawRunning = w_->busy() && w_->Button1->text() == "計算中止" && !w_->Memo1->isHidden() &&
-                 w_->Button2->isHidden();
-    w_->Button1->click();
+  AfterShown press(w().Memo1, [&] {
+    sawRunning = w().busy() && w().Button1->text() == "計算中止" && !w().Memo1->isHidden() &&
+                 w().Button2->isHidden();
+    w().Button1->click();
   });
   Start("999.999999999", "1599.5");
   QVERIFY(sawRunning);
-  QVERIFY(w_->Memo2->toPlainText().isEmpty());
-  QVERIFY(w_->Memo1->isHidden());
-  QVERIFY(w_->Label5->isHidden());
-  QCOMPARE(w_->Button1->text(), QString("計算開始"));
-  QVERIFY(!w_->Button2->isHidden());
-  QVERIFY(desktop_->questions.isEmpty());
-  QVERIFY(!w_->busy());
+  QVERIFY(w().Memo2->toPlainText().isEmpty());
+  QVERIFY(w().Memo1->isHidden());
+  QVERIFY(w().Label5->isHidden());
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(!w().Button2->isHidden());
+  QVERIFY(desktop().questions.isEmpty());
+  QVERIFY(!w().busy());
 }
 
 void YuurisuubekiWindowTest::editingClearsTheResult() {
   Start("2", "10");
-  QCOMPARE(w_->Memo2->toPlainText(), QString("1024"));
-  w_->Edit2->setText("11");
-  QVERIFY(w_->Memo2->toPlainText().isEmpty());
+  QCOMPARE(w().Memo2->toPlainText(), QString("1024"));
+  w().Edit2->setText("11");
+  QVERIFY(w().Memo2->toPlainText().isEmpty());
   Start("2", "10");
-  w_->Edit1->setText("3");
-  QVERIFY(w_->Memo2->toPlainText().isEmpty());
+  w().Edit1->setText("3");
+  QVERIFY(w().Memo2->toPlainText().isEmpty());
 }
 
 }  // namespace taketa

@@ -1,4 +1,4 @@
-#include "calculators/common/counting_window.h"
+#include "frame/layouts/counting_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -7,7 +7,6 @@
 
 #include "frame/controls.h"
 #include "frame/desktop.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -35,8 +34,14 @@ CountingWindow::CountingWindow(const Design& design)
       Label15(AddLabel("Label15", QStringLiteral("＝"), 66, 110)),
       RichEdit1(AddRichEdit("RichEdit1", 81, 104, 912, 585)),
       design_(design),
-      run_(Button1, Button2) {
+      run_(Button1, Button2),
+      finished_(this, {RichEdit1}) {
   Memo2->setVisible(false);
+  NameBoxes({{Edit1, QStringLiteral("n")},
+             {Edit2, QStringLiteral("r")},
+             {RichEdit1, QStringLiteral("計算結果 n") + design.symbol + QStringLiteral("r")},
+             {Memo2, QStringLiteral("進行状況")}});
+  StartOnEnter({Edit1, Edit2}, Button1, &run_);
   connect(Button1, &QPushButton::clicked, this, &CountingWindow::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &CountingWindow::Button2Click);
   connect(Edit1, &QLineEdit::textChanged, this, &CountingWindow::Edit1Change);
@@ -65,8 +70,10 @@ void CountingWindow::Button1Click() {
   if (run_.StopOrBegin()) return;
   RichEdit1->clear();
   LetEventsRun();
+  // The inputs the result is computed from.
+  const std::string edit1 = BoxText(Edit1), edit2 = BoxText(Edit2);
   long n = 0, r = 0;
-  if (InputCheck error = design_.check(BoxText(Edit1), BoxText(Edit2), n, r)) {
+  if (InputCheck error = design_.check(edit1, edit2, n, r)) {
     run_.Refuse(this, *error, {Edit1, Edit2});
     return;
   }
@@ -84,9 +91,7 @@ void CountingWindow::Button1Click() {
   if (result) SetText(RichEdit1, *result);
   run_.LeaveRunning();
   if (!result) return;
-  OfferToSave(this, [&] {
-    return ResultFile{design_.saveTitle(BoxText(Edit1), BoxText(Edit2)), {*result}};
-  });
+  finished_.KeepAndOffer({design_.saveTitle(edit1, edit2), {*result}});
   Edit1->setFocus();
 }
 

@@ -9,6 +9,7 @@
 
 #include "calculators/common/input_error.h"
 #include "frame/calculator_window.h"
+#include "frame/finished_result.h"
 
 class QLabel;
 class QLineEdit;
@@ -40,6 +41,8 @@ class LogarithmWindow : public CalculatorWindow {
   QLabel* Label4;
   QLineEdit* Edit2;       // the logarithm
 
+  FinishedResult& finished() { return finished_; }
+
   void Button1Click();
   void Button2Click() { close(); }
   void Edit1Change();
@@ -49,6 +52,7 @@ class LogarithmWindow : public CalculatorWindow {
 
  private:
   Design design_;
+  FinishedResult finished_;
 };
 
 }  // namespace taketa

@@ -10,6 +10,7 @@
 #include "calculators/common/input_error.h"
 #include "calculators/common/run_control.h"
 #include "frame/calculator_window.h"
+#include "frame/finished_result.h"
 #include "frame/run_protocol.h"
 
 class QLabel;
@@ -28,6 +29,7 @@ class ConstantWindow : public CalculatorWindow {
     const char* instanceName;
     QString heading;          // Label1
     QString prompt;           // Label2
+    QString inputName;        // Edit1's name for a screen reader
     int editLeft, editWidth;  // Edit1
     InputCheck (*check)(std::string_view edit1, int& digits);
     std::optional<std::string> (*compute)(int digits, RunControl& run);
@@ -45,6 +47,7 @@ class ConstantWindow : public CalculatorWindow {
   QPlainTextEdit* Memo1;  // the digits
 
   bool busy() const { return run_.busy(); }
+  FinishedResult& finished() { return finished_; }
 
   void Button1Click();
   void Button2Click() { close(); }
@@ -57,6 +60,7 @@ class ConstantWindow : public CalculatorWindow {
  private:
   Design design_;
   StoppableRun run_;
+  FinishedResult finished_;
 };
 
 }  // namespace taketa

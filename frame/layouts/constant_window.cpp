@@ -1,4 +1,4 @@
-#include "calculators/common/constant_window.h"
+#include "frame/layouts/constant_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 #include "frame/controls.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -18,10 +17,14 @@ ConstantWindow::ConstantWindow(const Design& design)
       Memo2(AddMemo("Memo2", 608, 62, 65, 22)),
       Button1(AddButton("Button1", QStringLiteral("計算開始"), 696, 60, 81, 28)),
       Button2(AddButton("Button2", QStringLiteral("終了"), 800, 60, 81, 28)),
-      Memo1(AddMemo("Memo1", 33, 104, 958, 585, {.verticalScrollBar = true})),
+      Memo1(AddMemo("Memo1", 33, 104, 958, 585, {.scrollBar = ScrollBar::kAlways})),
       design_(design),
-      run_(Button1, Button2) {
+      run_(Button1, Button2),
+      finished_(this, {Memo1}) {
   Memo2->setVisible(false);
+  NameBoxes({{Edit1, design.inputName}, {Memo1, QStringLiteral("計算結果")},
+             {Memo2, QStringLiteral("進行状況")}});
+  StartOnEnter({Edit1}, Button1, &run_);
   connect(Button1, &QPushButton::clicked, this, &ConstantWindow::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &ConstantWindow::Button2Click);
   connect(Edit1, &QLineEdit::textChanged, this, &ConstantWindow::Edit1Change);
@@ -43,8 +46,9 @@ void ConstantWindow::Button1Click() {
   if (run_.StopOrBegin()) return;
   Memo1->clear();
   LetEventsRun();
+  const std::string edit1 = BoxText(Edit1);  // the input the result is computed from
   int digits = 0;
-  if (InputCheck error = design_.check(BoxText(Edit1), digits)) {
+  if (InputCheck error = design_.check(edit1, digits)) {
     run_.Refuse(this, *error, {Edit1});
     return;
   }
@@ -55,7 +59,7 @@ void ConstantWindow::Button1Click() {
   if (result) SetText(Memo1, *result);
   run_.LeaveRunning();
   if (!result) return;
-  OfferToSave(this, [&] { return ResultFile{design_.saveTitle(BoxText(Edit1)), {*result}}; });
+  finished_.KeepAndOffer({design_.saveTitle(edit1), {*result}});
   Edit1->setFocus();
 }
 

@@ -11,6 +11,7 @@
 #include "calculators/common/input_error.h"
 #include "calculators/common/run_control.h"
 #include "frame/calculator_window.h"
+#include "frame/finished_result.h"
 #include "frame/run_protocol.h"
 
 class QLabel;
@@ -65,6 +66,7 @@ class CountingWindow : public CalculatorWindow {
   RichEditBox* RichEdit1;  // the digits and their count, with PopupMenu1
 
   bool busy() const { return run_.busy(); }
+  FinishedResult& finished() { return finished_; }
 
   void Button1Click();
   void Button2Click() { close(); }
@@ -78,6 +80,7 @@ class CountingWindow : public CalculatorWindow {
  private:
   Design design_;
   StoppableRun run_;
+  FinishedResult finished_;
 };
 
 }  // namespace taketa

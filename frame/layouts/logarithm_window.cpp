@@ -1,4 +1,4 @@
-#include "calculators/common/logarithm_window.h"
+#include "frame/layouts/logarithm_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -6,7 +6,6 @@
 
 #include "frame/controls.h"
 #include "frame/run_protocol.h"
-#include "frame/saving.h"
 
 namespace taketa {
 
@@ -19,8 +18,13 @@ LogarithmWindow::LogarithmWindow(const Design& design)
       Button2(AddButton("Button2", QStringLiteral("終了"), 664, 64, 81, 28)),
       Label4(AddLabel("Label4", design.resultLabel, 35, 122)),
       Edit2(AddEdit("Edit2", 180, 118, 600, 24)),
-      design_(design) {
+      design_(design),
+      finished_(this, {Edit2}) {
   Edit2->setFocusPolicy(Qt::ClickFocus);  // no tab stop
+  QString resultName = design.resultLabel;
+  resultName.remove(QStringLiteral("＝"));
+  NameBoxes({{Edit1, QStringLiteral("20桁以内の正の数")}, {Edit2, resultName}});
+  StartOnEnter({Edit1}, Button1);
   setTabOrder(Edit1, Button1);
   setTabOrder(Button1, Button2);
   connect(Button1, &QPushButton::clicked, this, &LogarithmWindow::Button1Click);
@@ -38,14 +42,15 @@ void LogarithmWindow::Edit1Change() { Edit2->clear(); }
 
 void LogarithmWindow::Button1Click() {
   BeginOneShot({Edit2});
-  if (InputCheck error = design_.check(BoxText(Edit1))) {
+  const std::string edit1 = BoxText(Edit1);  // the input the result is computed from
+  if (InputCheck error = design_.check(edit1)) {
     ReportInputError(this, *error, {Edit1});
     return;
   }
-  const std::string result = design_.compute(BoxText(Edit1));
+  const std::string result = design_.compute(edit1);
   Edit2->setText(ToQString(result));
   Edit2->setCursorPosition(0);  // the result from its first digit
-  OfferToSave(this, [&] { return ResultFile{design_.saveTitle(BoxText(Edit1)), {result}}; });
+  finished_.KeepAndOffer({design_.saveTitle(edit1), {result}});
   Edit1->setFocus();
 }
 

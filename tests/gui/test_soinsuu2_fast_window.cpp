@@ -1,0 +1,129 @@
+// The prime factorisation window past trial division: the factors found by
+// the fast phase, the progress boxes keeping trial division's last values,
+// the saved file, and a stop press or closing the window ending a run in
+// the fast phase within 0.1 s.
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "calculators/soinsuu2/fast_factoring.h"
+#include "calculators/soinsuu2/soinsuu2_window.h"
+#include "tests/gui/window_fixture.h"
+
+namespace taketa {
+
+class Soinsuu2FastWindowTest : public testing::WindowTest<Tfrm_soinsuu2> {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    if (!soinsuu2::HasFastFactoring()) QSKIP("built without the fast phase");
+  }
+
+  void factorsPastTheSwitch();
+  void primePastTheSwitch();
+  void stopInTheFastPhase();
+  void closeInTheFastPhase();
+
+ private:
+  void Start(const QString& text) {
+    w().Edit1->setText(text);
+    w().Button1->click();
+  }
+
+  // Runs `text`; once trial division has shown its last divisor on the
+  // long path (1999999), waits `settle` ms more and calls `act`. Returns the
+  // milliseconds from `act` to the end of the run, -1 when it never acted.
+  qint64 RunAndActInFastPhase(const QString& text, int settle, const std::function<void()>& act) {
+    QElapsedTimer sinceAct;
+    QElapsedTimer sinceLastDivisor;
+    QTimer watch;
+    watch.setInterval(1);
+    connect(&watch, &QTimer::timeout, [&] {
+      if (sinceAct.isValid()) return;
+      if (!sinceLastDivisor.isValid()) {
+        if (w().Memo3->toPlainText() == "1999999") sinceLastDivisor.start();
+        return;
+      }
+      if (sinceLastDivisor.elapsed() < settle) return;
+      sawRunning_ = w().busy() && w().Button1->text() == "計算中止" && !w().Memo2->isHidden();
+      sinceAct.start();
+      act();
+    });
+    watch.start();
+    Start(text);
+    watch.stop();
+    return sinceAct.isValid() ? sinceAct.elapsed() : -1;
+  }
+
+  bool sawRunning_ = false;
+};
+
+void Soinsuu2FastWindowTest::factorsPastTheSwitch() {
+  desktop().answers = {true, false};
+  Start("1000000070003700000259");  // 100000007 * 10000000000037, on the long path
+  QCOMPARE(w().Memo1->toPlainText(), QString("100000007×10000000000037    計算完了"));
+  QVERIFY(w().Memo2->isHidden());
+  QCOMPARE(w().Memo3->toPlainText(), QString("1999999"));  // the last divisor shown
+  QCOMPARE(w().Memo4->toPlainText(), QString("31622777708"));
+  QCOMPARE(desktop().questions.first(), QString("計算完了。　計算結果を保存または印刷しますか。"));
+  QCOMPARE(SavedTempFile(),
+           QByteArray("1000000070003700000259 \x82\xcc\x91"
+                      "f\x88\xf6\x90\x94\x95\xaa\x89\xf0\x8c\x8b\x89\xca\r\n"
+                      "100000007\x81~10000000000037\r\n"));
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(!w().busy());
+  // The short path: 2000003 * 4193457089879.
+  desktop().Clear();
+  Start("8386926760129269637");
+  QCOMPARE(w().Memo1->toPlainText(), QString("2000003×4193457089879    計算完了"));
+  QCOMPARE(w().Memo3->toPlainText(), QString("1900001"));
+  QCOMPARE(w().Memo4->toPlainText(), QString("2896019122"));
+}
+
+void Soinsuu2FastWindowTest::primePastTheSwitch() {
+  Start("68872619123325750582126672159013577773552198715857");
+  QCOMPARE(w().Memo1->toPlainText(),
+           QString("68872619123325750582126672159013577773552198715857 は素数です。"));
+  QCOMPARE(desktop().questions.size(), 1);
+}
+
+void Soinsuu2FastWindowTest::stopInTheFastPhase() {
+  // 6 and two primes of 22 and 23 digits: 2 and 3 found, the rest sieved.
+  const qint64 ms = RunAndActInFastPhase("3951076727452026605375550611437787836454645838", 20,
+                                         [&] { w().Button1->click(); });
+  QVERIFY(ms >= 0);
+  qInfo("stop press to the end of the run: %lld ms", static_cast<long long>(ms));
+  QVERIFY(sawRunning_);
+  // Well under 100 ms when the machine is not loaded; the bound here only
+  // catches a fast phase that no longer asks whether to stop.
+  QVERIFY2(ms < 1000, qPrintable(QString::number(ms) + " ms"));
+  QCOMPARE(w().Memo1->toPlainText(), QString("2×3×"));
+  QVERIFY(desktop().questions.isEmpty());
+  QCOMPARE(w().Button1->text(), QString("計算開始"));
+  QVERIFY(!w().Button2->isHidden());
+  QVERIFY(w().Memo2->isHidden());
+  QVERIFY(!w().busy());
+}
+
+void Soinsuu2FastWindowTest::closeInTheFastPhase() {
+  const qint64 ms = RunAndActInFastPhase("34343943439528845198039498007117089949150873065743", 20,
+                                         [&] { w().close(); });
+  QVERIFY(ms >= 0);
+  qInfo("closing to the end of the run: %lld ms", static_cast<long long>(ms));
+  QVERIFY2(ms < 1000, qPrintable(QString::number(ms) + " ms"));
+  QVERIFY(w().isHidden());
+  QVERIFY(desktop().questions.isEmpty());
+  QVERIFY(!w().busy());
+  w().ShowFromMenu();
+  QVERIFY(w().Memo1->toPlainText().isEmpty());
+}
+
+}  // namespace taketa
+
+QTEST_MAIN(taketa::Soinsuu2FastWindowTest)
+#include "test_soinsuu2_fast_window.moc"
