@@ -34,6 +34,15 @@ constexpr std::size_t kBlock = 16;  // columns per pass of the loop: four vector
 
 inline Doubles Nearest(Doubles v) { return (v * kInverse + kRounder) - kRounder; }
 
+// Each lane of v takes the lane below it; lane 0 takes the top lane of below.
+[[gnu::always_inline]] inline Doubles FromBelow(Doubles v, Doubles below) {
+#ifdef __clang__
+  return __builtin_shufflevector(v, below, 7, 0, 1, 2);
+#else
+  return __builtin_shuffle(v, below, Lanes{7, 0, 1, 2});
+#endif
+}
+
 // Columns 0..cols-1 of x * y into out (cols a multiple of kBlock). Reads
 // x[-(M-1)] .. x[cols-1], which must be 0 outside the product's limbs.
 template <int M>
@@ -41,7 +50,6 @@ template <int M>
                                                    const double* y, double* out) {
   Doubles yv[M];
   for (int j = 0; j < M; ++j) yv[j] = Doubles{y[j], y[j], y[j], y[j]};
-  constexpr Lanes kFromBelow = {7, 0, 1, 2};  // each lane takes the lane below it
   Doubles qBelow{}, pBelow{};
   for (std::size_t k = 0; k < cols; k += kBlock) {
     // Four vectors of columns; each limb vector read once serves every
@@ -61,11 +69,11 @@ template <int M>
     for (int b = 0; b < 4; ++b) {
       const Doubles s = sum[b][0] + sum[b][1];
       const Doubles q = Nearest(s);
-      const Doubles t = (s - q * kBase) + __builtin_shuffle(q, qBelow, kFromBelow);
+      const Doubles t = (s - q * kBase) + FromBelow(q, qBelow);
       qBelow = q;
       const Doubles p = Nearest(t);
       *reinterpret_cast<StoredDoubles*>(out + k + 4 * b) =
-          (t - p * kBase) + __builtin_shuffle(p, pBelow, kFromBelow);
+          (t - p * kBase) + FromBelow(p, pBelow);
       pBelow = p;
     }
   }

@@ -3,15 +3,41 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
 
+#ifndef Q_OS_WIN
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace taketa {
 namespace {
 
 const QString kCaption = QStringLiteral("多桁");
+
+#ifndef Q_OS_WIN
+// The session's runtime folder when it is safe to save into: an absolute
+// path to a folder (not a link) of this user's that no one else may enter.
+// Empty otherwise.
+QString PrivateRuntimeFolder() {
+  const QByteArray path = qgetenv("XDG_RUNTIME_DIR");
+  struct stat st;
+  if (!path.startsWith('/') || ::lstat(path.constData(), &st) != 0) return {};
+  if (!S_ISDIR(st.st_mode) || st.st_uid != ::geteuid() || (st.st_mode & 077) != 0) return {};
+  return QFile::decodeName(path);
+}
+
+// This user's login name, or the user number when it has none.
+QString UserName() {
+  const passwd* entry = ::getpwuid(::geteuid());
+  return entry != nullptr ? QFile::decodeName(entry->pw_name) : QString::number(::geteuid());
+}
+#endif
 
 class SystemDesktop final : public Desktop {
  public:
@@ -59,7 +85,11 @@ class SystemDesktop final : public Desktop {
 #ifdef Q_OS_WIN
     return {QStringLiteral("A:/Temp"), QStringLiteral("A:/Temp/Temp.txt")};
 #else
-    const QString dir = QDir::tempPath() + QStringLiteral("/Temp");
+    // The temporary folder is shared by every user of the machine: a fixed
+    // name there could be another user's folder, or a link of theirs.
+    const QString runtime = PrivateRuntimeFolder();
+    const QString dir = runtime.isEmpty() ? QDir::tempPath() + QStringLiteral("/Temp-") + UserName()
+                                          : runtime + QStringLiteral("/Temp");
     return {dir, dir + QStringLiteral("/Temp.txt")};
 #endif
   }

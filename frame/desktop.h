@@ -9,7 +9,8 @@ class QWidget;
 
 namespace taketa {
 
-// A folder for Temp.txt: created when missing.
+// A folder for Temp.txt: created owner-only when missing. Saving refuses a
+// folder that is a link, belongs to another user or others may write to.
 struct SaveLocation {
   QString directory;
   QString file;

@@ -9,14 +9,12 @@
 namespace taketa {
 namespace {
 
-// Writes the file to `location`, creating its folder. False with `error`
-// set when any step fails.
+// Writes the file to `location`, creating its folder. The folder must be
+// one only this user can use: both locations are fixed names that another
+// user could have made first. False with `error` set when any step fails.
 bool WriteTo(const SaveLocation& location, const ResultFile& file, std::string& error) {
-  if (!QDir().mkpath(location.directory)) {
-    error = QDir::toNativeSeparators(location.directory).toStdString() + ": cannot create folder";
-    return false;
-  }
-  return WriteResultFile(QDir::toNativeSeparators(location.file).toStdString(), file, error);
+  return WriteResultFile(QDir::toNativeSeparators(location.file).toStdString(), file, error,
+                         SaveFolder::kPrivate);
 }
 
 void Saved(QWidget* window, Desktop& desktop, const SaveLocation& location) {
@@ -42,11 +40,12 @@ void OfferToSave(QWidget* window, const std::function<ResultFile()>& makeFile) {
     return;
   }
   const SaveLocation fallback = desktop.FallbackSaveLocation();
-  if (WriteTo(fallback, file, error)) {
+  std::string fallbackError;
+  if (WriteTo(fallback, file, fallbackError)) {
     Saved(window, desktop, fallback);
     return;
   }
-  desktop.ReportError(window, ToQString(error));
+  desktop.ReportError(window, ToQString(error + "\n" + fallbackError));
 }
 
 }  // namespace taketa

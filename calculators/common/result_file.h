@@ -19,8 +19,23 @@ struct ResultFile {
 // The file's bytes.
 std::string EncodeResultFile(const ResultFile& file);
 
-// Creates or overwrites `path` (UTF-8) with the file's bytes. On failure returns
-// false and describes the failure in `error`.
-bool WriteResultFile(const std::string& path, const ResultFile& file, std::string& error);
+// What a folder must be before a result file goes into it.
+enum class SaveFolder {
+  // The folder the path names, whoever owns it: the user chose the path.
+  kAsGiven,
+  // A folder only this user can use. Created (with any missing parent)
+  // owner-only when missing; refused when it is a symbolic link, is not a
+  // folder, belongs to another user or may be written by others. Windows
+  // only checks that it is a folder and not a link.
+  kPrivate,
+};
+
+// Creates or replaces the file `path` (UTF-8) with the file's bytes. The
+// bytes go to a new file beside it, which then takes the name in one step:
+// a failure halfway leaves the old file as it was, and a symbolic link at
+// `path` is replaced, never followed. A folder or a device at `path` is
+// refused. On failure returns false and describes it in `error` (UTF-8).
+bool WriteResultFile(const std::string& path, const ResultFile& file, std::string& error,
+                     SaveFolder folder = SaveFolder::kAsGiven);
 
 }  // namespace taketa

@@ -35,6 +35,15 @@ using Lanes = std::int64_t __attribute__((vector_size(32)));  // lane numbers fo
 // The same in memory that need not be aligned to 32 bytes.
 using StoredDoubles = double __attribute__((vector_size(32), aligned(8)));
 
+// Every lane takes v's top lane.
+[[gnu::always_inline]] inline Doubles TopLane(Doubles v) {
+#ifdef __clang__
+  return __builtin_shufflevector(v, v, 3, 3, 3, 3);
+#else
+  return __builtin_shuffle(v, Lanes{3, 3, 3, 3});
+#endif
+}
+
 constexpr int kVectors = 4;
 constexpr int kPasses = 4 * kVectors;  // passes that go through the limbs together
 constexpr double kBase = kLimbBase;
@@ -82,7 +91,6 @@ template <bool WithG>
 [[gnu::always_inline]] inline void SweepLimbs(std::size_t lo, std::size_t hi, PassLanes& lanes,
                                               double* f, std::uint32_t* g, StoredDoubles* s,
                                               std::array<std::uint64_t, kPasses>& seen) {
-  constexpr Lanes kLast = {3, 3, 3, 3};
   Doubles fRemainder[kVectors], tRemainder[kVectors], seenMax[kVectors]{};
   for (int v = 0; v < kVectors; ++v) {
     fRemainder[v] = lanes.fRemainder[v];
@@ -106,7 +114,7 @@ template <bool WithG>
       const Doubles q = DivideF(in);
       const Doubles fq = fRemainder[v] * kFBaseOverDivisor + q;
       fRemainder[v] = in - q * kFDivisor;
-      in = __builtin_shuffle(fq, kLast);
+      in = TopLane(fq);
       seenMax[v] = fq > seenMax[v] ? fq : seenMax[v];
 
       const Doubles gv = {gq[4 * v], gq[4 * v + 1], gq[4 * v + 2], gq[4 * v + 3]};

@@ -1,0 +1,292 @@
+// Writing the result file safely: a link at the file's name is replaced,
+// never followed; a failure halfway leaves the old file; a private folder
+// is refused when it is a link, a file, another user's, writable by others,
+// or read-only. The tests run as root on CI: root passes every permission
+// check, so the cases that need an ordinary user run in a child process
+// that has given up root. On Windows only what needs no links and no
+// owners runs.
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <grp.h>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#endif
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "calculators/common/result_file.h"
+
+namespace taketa {
+namespace {
+
+namespace fs = std::filesystem;
+
+const ResultFile kResult{"円周率10桁", {"3141592653"}};
+const std::string kResultBytes = "\x89\x7e\x8e\xfc\x97\xa6" "10\x8c\x85\r\n3141592653\r\n";
+
+std::string Read(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void Write(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A folder for one test, which every user may pass through (so that a child
+// without root can reach what lies inside).
+class TestFolder {
+ public:
+  TestFolder() {
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    for (int attempt = 0; path_.empty(); ++attempt) {
+      const fs::path candidate = fs::temp_directory_path() /
+                                 ("taketa-save-" + std::to_string(ticks) + "-" +
+                                  std::to_string(attempt));
+      if (fs::create_directory(candidate)) path_ = candidate;
+    }
+    fs::permissions(path_, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+  }
+  ~TestFolder() {
+    std::error_code ignored;
+    for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
+      if (entry.is_directory(ignored) && !entry.is_symlink(ignored)) {
+        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+      }
+    }
+    fs::remove_all(path_, ignored);
+  }
+  const fs::path& path() const { return path_; }
+
+  // A folder of this user's that nobody else may write to.
+  fs::path Private(const std::string& name) const {
+    const fs::path folder = path_ / name;
+    fs::create_directory(folder);
+    fs::permissions(folder, fs::perms::owner_all);
+    return folder;
+  }
+
+ private:
+  fs::path path_;
+};
+
+// The files in `folder`, by name.
+std::vector<std::string> Names(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(SafeResultFile, OverwritesAndLeavesNothingElse) {
+  TestFolder test;
+  const fs::path folder = test.Private("Temp");
+  Write(folder / "Temp.txt", std::string(100000, 'x'));
+  std::string error;
+  ASSERT_TRUE(WriteResultFile((folder / "Temp.txt").string(), {"a", {"b"}}, error,
+                              SaveFolder::kPrivate))
+      << error;
+  EXPECT_EQ(Read(folder / "Temp.txt"), "a\r\nb\r\n");
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"Temp.txt"});
+  // A folder or a device under the name is never replaced.
+  fs::create_directory(folder / "Dir.txt");
+  EXPECT_FALSE(WriteResultFile((folder / "Dir.txt").string(), kResult, error));
+  EXPECT_TRUE(fs::is_directory(folder / "Dir.txt"));
+#ifndef _WIN32
+  EXPECT_FALSE(WriteResultFile("/dev/null", kResult, error));
+  EXPECT_NE(error.find("/dev/null"), std::string::npos);
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+#endif
+}
+
+TEST(SafeResultFile, CreatesAMissingPrivateFolderOwnerOnly) {
+  TestFolder test;
+  const fs::path folder = test.path() / "home" / "Temp";
+  std::string error;
+  ASSERT_TRUE(WriteResultFile((folder / "Temp.txt").string(), kResult, error,
+                              SaveFolder::kPrivate))
+      << error;
+#ifndef _WIN32
+  struct stat st;
+  ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
+#endif
+  EXPECT_EQ(Read(folder / "Temp.txt"), kResultBytes);
+}
+
+TEST(SafeResultFile, RefusesAFileAsFolder) {
+  TestFolder test;
+  std::string error;
+  Write(test.path() / "File", "file");
+  for (SaveFolder rule : {SaveFolder::kPrivate, SaveFolder::kAsGiven}) {
+    EXPECT_FALSE(WriteResultFile((test.path() / "File" / "Temp.txt").string(), kResult, error,
+                                 rule));
+    EXPECT_NE(error.find("File"), std::string::npos) << error;
+  }
+  EXPECT_EQ(Read(test.path() / "File"), "file");
+}
+
+#ifndef _WIN32
+
+bool IsLink(const fs::path& path) { return fs::is_symlink(fs::symlink_status(path)); }
+
+const passwd* Nobody() { return ::getpwnam("nobody"); }
+
+// Runs `body` in a child process and returns its exit status (-1 when it
+// did not exit normally).
+int InChild(const std::function<int()>& body) {
+  const pid_t child = ::fork();
+  if (child == 0) _exit(body());
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(SafeResultFile, ReplacesALinkInsteadOfFollowingIt) {
+  TestFolder test;
+  const fs::path folder = test.Private("Temp");
+  const fs::path victim = test.path() / "precious.txt";
+  Write(victim, "precious");
+  for (SaveFolder rule : {SaveFolder::kPrivate, SaveFolder::kAsGiven}) {
+    fs::remove(folder / "Temp.txt");
+    fs::create_symlink(victim, folder / "Temp.txt");
+    std::string error;
+    ASSERT_TRUE(WriteResultFile((folder / "Temp.txt").string(), kResult, error, rule)) << error;
+    EXPECT_EQ(Read(victim), "precious");
+    EXPECT_FALSE(IsLink(folder / "Temp.txt"));
+    EXPECT_EQ(Read(folder / "Temp.txt"), kResultBytes);
+  }
+  // A dangling link is no different: nothing appears where it pointed.
+  fs::remove(folder / "Temp.txt");
+  fs::create_symlink(test.path() / "new.txt", folder / "Temp.txt");
+  std::string error;
+  ASSERT_TRUE(WriteResultFile((folder / "Temp.txt").string(), kResult, error)) << error;
+  EXPECT_FALSE(fs::exists(test.path() / "new.txt"));
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"Temp.txt"});
+}
+
+TEST(SafeResultFile, AFailureHalfwayLeavesTheOldFile) {
+  TestFolder test;
+  const fs::path folder = test.Private("Temp");
+  Write(folder / "Temp.txt", "old");
+  // A file size limit below the result's size makes the write fail.
+  const int status = InChild([&] {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{10, 10};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::string error;
+    const bool written = WriteResultFile((folder / "Temp.txt").string(), kResult, error,
+                                         SaveFolder::kPrivate);
+    return !written && error.find("Temp.txt") != std::string::npos ? 0 : 1;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(Read(folder / "Temp.txt"), "old");
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"Temp.txt"});
+}
+
+TEST(SafeResultFile, RefusesALinkedFolder) {
+  TestFolder test;
+  const fs::path real = test.Private("real");
+  fs::create_directory_symlink(real, test.path() / "Temp");
+  std::string error;
+  EXPECT_FALSE(WriteResultFile((test.path() / "Temp" / "Temp.txt").string(), kResult, error,
+                               SaveFolder::kPrivate));
+  EXPECT_NE(error.find("symbolic link"), std::string::npos) << error;
+  EXPECT_TRUE(fs::is_empty(real));
+  // A path the user chose may pass through a link.
+  EXPECT_TRUE(WriteResultFile((test.path() / "Temp" / "Temp.txt").string(), kResult, error));
+}
+
+TEST(SafeResultFile, RefusesAFolderOthersMayWrite) {
+  TestFolder test;
+  const fs::path folder = test.Private("Temp");
+  const fs::path victim = test.path() / "precious.txt";
+  Write(victim, "precious");
+  fs::create_symlink(victim, folder / "Temp.txt");
+  for (mode_t mode : {0777, 0770, 01777}) {
+    ::chmod(folder.c_str(), mode);
+    std::string error;
+    EXPECT_FALSE(WriteResultFile((folder / "Temp.txt").string(), kResult, error,
+                                 SaveFolder::kPrivate));
+    EXPECT_NE(error.find("other users may write"), std::string::npos) << error;
+  }
+  EXPECT_TRUE(IsLink(folder / "Temp.txt"));
+  EXPECT_EQ(Read(victim), "precious");
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"Temp.txt"});
+}
+
+TEST(SafeResultFile, RefusesAnotherUsersFolder) {
+  TestFolder test;
+  fs::path folder;
+  if (::geteuid() == 0) {
+    // Root can make the folder another user's.
+    const passwd* nobody = Nobody();
+    if (nobody == nullptr) GTEST_SKIP() << "no user nobody to own the folder";
+    folder = test.Private("Temp");
+    ASSERT_EQ(::chown(folder.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+  } else {
+    folder = "/";  // root's
+  }
+  std::string error;
+  EXPECT_FALSE(WriteResultFile((folder / "Temp.txt").string(), kResult, error,
+                               SaveFolder::kPrivate));
+  EXPECT_NE(error.find("belongs to another user"), std::string::npos) << error;
+  if (::geteuid() == 0) {
+    EXPECT_TRUE(fs::is_empty(folder));
+  }
+}
+
+TEST(SafeResultFile, ReportsAReadOnlyFolder) {
+  TestFolder test;
+  const fs::path folder = test.Private("Temp");
+  Write(folder / "Temp.txt", "old");
+  const auto attempt = [&] {
+    std::string error;
+    const bool written = WriteResultFile((folder / "Temp.txt").string(), kResult, error,
+                                         SaveFolder::kPrivate);
+    return !written && error.find("Permission denied") != std::string::npos ? 0 : 1;
+  };
+  if (::geteuid() == 0) {
+    // Root writes into any folder: the folder becomes nobody's, and a child
+    // that has become nobody tries.
+    const passwd* nobody = Nobody();
+    if (nobody == nullptr) GTEST_SKIP() << "no user nobody to run as";
+    ASSERT_EQ(::chown(folder.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    ::chmod(folder.c_str(), 0500);
+    EXPECT_EQ(InChild([&] {
+                if (::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 ||
+                    ::setuid(nobody->pw_uid) != 0) {
+                  return 2;
+                }
+                return attempt();
+              }),
+              0);
+  } else {
+    ::chmod(folder.c_str(), 0500);
+    EXPECT_EQ(attempt(), 0);
+  }
+  ::chmod(folder.c_str(), 0700);
+  EXPECT_EQ(Read(folder / "Temp.txt"), "old");
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"Temp.txt"});
+}
+
+#endif  // _WIN32
+
+}  // namespace
+}  // namespace taketa
