@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #endif
 
@@ -255,8 +256,40 @@ bool WriteAll(int fd, const std::string& bytes, int& code) {
   return true;
 }
 
-bool Replace(const std::string& path, const std::string& bytes, SaveFolder rule,
+// A device or a pipe the user named: written as it is, since it cannot be
+// replaced.
+bool WriteInPlace(const std::string& path, const std::string& bytes, std::string& error) {
+  Descriptor file(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+  int code = file.get() < 0 ? errno : 0;
+  if (code == 0 && WriteAll(file.get(), bytes, code)) code = file.Close();
+  if (code != 0) {
+    error = Describe(path, code);
+    return false;
+  }
+  return true;
+}
+
+// Where a path the user chose leads: through a symbolic link to its target
+// when the target exists, else the path itself.
+std::string Followed(const std::string& path) {
+  char* resolved = ::realpath(path.c_str(), nullptr);
+  if (resolved == nullptr) return path;
+  std::string target = resolved;
+  std::free(resolved);
+  return target;
+}
+
+bool Replace(const std::string& chosen, const std::string& bytes, SaveFolder rule,
              std::string& error) {
+  std::string path = chosen;
+  if (rule == SaveFolder::kAsGiven) {
+    struct stat target;
+    if (::stat(chosen.c_str(), &target) == 0 && !S_ISREG(target.st_mode) &&
+        !S_ISDIR(target.st_mode)) {
+      return WriteInPlace(chosen, bytes, error);
+    }
+    path = Followed(chosen);
+  }
   const auto [folderName, name] = SplitPath(path);
   if (name.empty() || name == "." || name == "..") {
     error = path + ": no file name";
@@ -266,7 +299,9 @@ bool Replace(const std::string& path, const std::string& bytes, SaveFolder rule,
   if (folder.get() < 0) return false;
 
   struct stat st;
+  mode_t keptMode = 0;  // the permissions of the file replaced; 0: none
   if (::fstatat(folder.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+    if (S_ISREG(st.st_mode)) keptMode = st.st_mode & 07777;
     if (S_ISDIR(st.st_mode)) {
       error = Describe(path, EISDIR);
       return false;
@@ -293,7 +328,8 @@ bool Replace(const std::string& path, const std::string& bytes, SaveFolder rule,
   }
   Descriptor file(fd);
   int code = 0;
-  if (WriteAll(file.get(), bytes, code) && ::fsync(file.get()) != 0) code = errno;
+  if (keptMode != 0 && ::fchmod(file.get(), keptMode) != 0) code = errno;
+  if (code == 0 && WriteAll(file.get(), bytes, code) && ::fsync(file.get()) != 0) code = errno;
   const int closed = file.Close();
   if (code == 0) code = closed;
   if (code == 0 && ::renameat(folder.get(), scratch.c_str(), folder.get(), name.c_str()) != 0) {

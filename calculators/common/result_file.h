@@ -21,20 +21,23 @@ std::string EncodeResultFile(const ResultFile& file);
 
 // What a folder must be before a result file goes into it.
 enum class SaveFolder {
-  // The folder the path names, whoever owns it: the user chose the path.
+  // The path the user chose (--save, "save as"): a symbolic link there is
+  // followed, and its target replaced; a device or a pipe is written in
+  // place (--save /dev/stdout).
   kAsGiven,
-  // A folder only this user can use. Created (with any missing parent)
-  // owner-only when missing; refused when it is a symbolic link, is not a
-  // folder, belongs to another user or may be written by others. Windows
-  // only checks that it is a folder and not a link.
+  // A folder only this user can use, for Temp.txt. Created (with any
+  // missing parent) owner-only when missing; refused when it is a symbolic
+  // link, is not a folder, belongs to another user or may be written by
+  // others. A symbolic link at the file's name is replaced, never followed.
+  // Windows only checks that it is a folder and not a link.
   kPrivate,
 };
 
 // Creates or replaces the file `path` (UTF-8) with the file's bytes. The
-// bytes go to a new file beside it, which then takes the name in one step:
-// a failure halfway leaves the old file as it was, and a symbolic link at
-// `path` is replaced, never followed. A folder or a device at `path` is
-// refused. On failure returns false and describes it in `error` (UTF-8).
+// bytes go to a new file beside it, which then takes the name in one step,
+// with the permissions of the file it replaces: a failure halfway leaves
+// the old file as it was. A folder at `path` is refused. On failure returns
+// false and describes it in `error` (UTF-8).
 bool WriteResultFile(const std::string& path, const ResultFile& file, std::string& error,
                      SaveFolder folder = SaveFolder::kAsGiven);
 

@@ -1,4 +1,4 @@
-// Writing the result file safely: a link at the file's name is replaced,
+// Writing the result file safely: a link at Temp.txt's name is replaced,
 // never followed; a failure halfway leaves the old file; a private folder
 // is refused when it is a link, a file, another user's, writable by others,
 // or read-only. The tests run as root on CI: root passes every permission
@@ -104,14 +104,21 @@ TEST(SafeResultFile, OverwritesAndLeavesNothingElse) {
       << error;
   EXPECT_EQ(Read(folder / "Temp.txt"), "a\r\nb\r\n");
   EXPECT_EQ(Names(folder), std::vector<std::string>{"Temp.txt"});
-  // A folder or a device under the name is never replaced.
+  // A folder or a device under the name is never replaced; a device the
+  // user names is written to.
   fs::create_directory(folder / "Dir.txt");
   EXPECT_FALSE(WriteResultFile((folder / "Dir.txt").string(), kResult, error));
   EXPECT_TRUE(fs::is_directory(folder / "Dir.txt"));
 #ifndef _WIN32
-  EXPECT_FALSE(WriteResultFile("/dev/null", kResult, error));
+  EXPECT_FALSE(WriteResultFile("/dev/null", kResult, error, SaveFolder::kPrivate));
   EXPECT_NE(error.find("/dev/null"), std::string::npos);
+  EXPECT_TRUE(WriteResultFile("/dev/null", kResult, error)) << error;
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  // The replaced file's permissions stay.
+  fs::permissions(folder / "Temp.txt", fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(WriteResultFile((folder / "Temp.txt").string(), kResult, error)) << error;
+  EXPECT_EQ(fs::status(folder / "Temp.txt").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
 #endif
 }
 
@@ -163,19 +170,23 @@ TEST(SafeResultFile, ReplacesALinkInsteadOfFollowingIt) {
   const fs::path folder = test.Private("Temp");
   const fs::path victim = test.path() / "precious.txt";
   Write(victim, "precious");
-  for (SaveFolder rule : {SaveFolder::kPrivate, SaveFolder::kAsGiven}) {
-    fs::remove(folder / "Temp.txt");
-    fs::create_symlink(victim, folder / "Temp.txt");
-    std::string error;
-    ASSERT_TRUE(WriteResultFile((folder / "Temp.txt").string(), kResult, error, rule)) << error;
-    EXPECT_EQ(Read(victim), "precious");
-    EXPECT_FALSE(IsLink(folder / "Temp.txt"));
-    EXPECT_EQ(Read(folder / "Temp.txt"), kResultBytes);
-  }
-  // A dangling link is no different: nothing appears where it pointed.
+  fs::create_symlink(victim, folder / "Temp.txt");
+  std::string error;
+  ASSERT_TRUE(WriteResultFile((folder / "Temp.txt").string(), kResult, error,
+                              SaveFolder::kPrivate))
+      << error;
+  EXPECT_EQ(Read(victim), "precious");
+  EXPECT_FALSE(IsLink(folder / "Temp.txt"));
+  EXPECT_EQ(Read(folder / "Temp.txt"), kResultBytes);
+  // A link the user chose is followed: its target gets the result.
+  fs::remove(folder / "Temp.txt");
+  fs::create_symlink(victim, folder / "Temp.txt");
+  ASSERT_TRUE(WriteResultFile((folder / "Temp.txt").string(), kResult, error)) << error;
+  EXPECT_TRUE(IsLink(folder / "Temp.txt"));
+  EXPECT_EQ(Read(victim), kResultBytes);
+  // A dangling link is replaced: nothing appears where it pointed.
   fs::remove(folder / "Temp.txt");
   fs::create_symlink(test.path() / "new.txt", folder / "Temp.txt");
-  std::string error;
   ASSERT_TRUE(WriteResultFile((folder / "Temp.txt").string(), kResult, error)) << error;
   EXPECT_FALSE(fs::exists(test.path() / "new.txt"));
   EXPECT_EQ(Names(folder), std::vector<std::string>{"Temp.txt"});
