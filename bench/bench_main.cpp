@@ -4,20 +4,16 @@
 //   taketa-bench [--runs N] [--calc PATH] [NAME-FILTER]
 //
 // Build Release first; the figures of other build types mean little.
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
+
 namespace {
+
+using taketa::bench::Digits;
 
 struct Case {
   const char* name;
@@ -25,20 +21,6 @@ struct Case {
   double targetSeconds;
   double targetMegabytes;
 };
-
-// Deterministic pseudo-random digits, the first one not 0, the last one
-// `last` (0: any).
-std::string Digits(std::size_t count, unsigned seed, char last = 0) {
-  std::string text(count, '0');
-  std::uint64_t x = 0x9E3779B97F4A7C15ULL * (seed + 1);
-  for (char& c : text) {
-    x = x * 6364136223846793005ULL + 1442695040888963407ULL;
-    c = static_cast<char>('0' + (x >> 33) % 10);
-  }
-  if (text[0] == '0') text[0] = '7';
-  if (last) text.back() = last;
-  return text;
-}
 
 // Every calculator at its largest input; a unit that is not built yet is
 // skipped.
@@ -68,61 +50,14 @@ const std::vector<Case>& Cases() {
   return cases;
 }
 
-struct Sample {
-  double seconds;
-  double megabytes;
-};
-
-// One run with standard output and error thrown away. Returns the exit
-// status, -1 when the run could not be made.
-int RunOnce(const std::string& calc, const std::vector<std::string>& args, Sample& sample) {
-  std::vector<char*> argv;
-  argv.push_back(const_cast<char*>(calc.c_str()));
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  const auto start = std::chrono::steady_clock::now();
-  const pid_t child = fork();
-  if (child < 0) return -1;
-  if (child == 0) {
-    const int devNull = open("/dev/null", O_WRONLY);
-    dup2(devNull, STDOUT_FILENO);
-    dup2(devNull, STDERR_FILENO);
-    execv(calc.c_str(), argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (wait4(child, &status, 0, &usage) != child) return -1;
-  sample.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  sample.megabytes = usage.ru_maxrss / 1024.0;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  int runs = 7;
-  std::string calc = TAKETA_CALC;
-  std::string filter;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--runs" && i + 1 < argc) {
-      runs = std::max(1, std::atoi(argv[++i]));
-    } else if (arg == "--calc" && i + 1 < argc) {
-      calc = argv[++i];
-    } else if (arg.starts_with("--")) {
-      std::fprintf(stderr, "usage: taketa-bench [--runs N] [--calc PATH] [NAME-FILTER]\n");
-      return 64;
-    } else {
-      filter = arg;
-    }
-  }
+  using namespace taketa::bench;
+  const auto options =
+      ReadOptions(argc, argv, 7, "taketa-bench [--runs N] [--calc PATH] [NAME-FILTER]");
+  if (!options) return 64;
+  const auto& [runs, calc, filter] = *options;
   std::printf("taketa-calc: %s (%s build), %d runs each\n", calc.c_str(), TAKETA_BUILD_TYPE, runs);
   std::printf("%-34s %9s %9s %9s %8s %8s  %s\n", "case", "median s", "min s", "max s", "peak MB",
               "target", "");
@@ -132,8 +67,8 @@ int main(int argc, char** argv) {
     std::vector<double> seconds, megabytes;
     bool skipped = false;
     for (int r = 0; r < runs && !skipped; ++r) {
-      Sample sample{};
-      const int status = RunOnce(calc, c.args, sample);
+      const Finished run = Run(calc, c.args);
+      const int status = run.status;
       if (status == 64) {
         std::printf("%-34s not built yet\n", c.name);
         skipped = true;
@@ -143,8 +78,8 @@ int main(int argc, char** argv) {
         std::printf("%-34s failed (exit %d)\n", c.name, status);
         return 1;
       }
-      seconds.push_back(sample.seconds);
-      megabytes.push_back(sample.megabytes);
+      seconds.push_back(run.seconds);
+      megabytes.push_back(run.megabytes);
     }
     if (skipped) continue;
     const double median = Median(seconds);

@@ -7,21 +7,20 @@
 // Each input runs N times (default 3); its time is the median of its runs.
 // Per class: the median and the maximum of those times. Build Release
 // first; the figures of other build types mean little.
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "bench/bench_support.h"
 
 namespace {
 
@@ -66,45 +65,14 @@ std::map<std::string, std::vector<Input>> ReadCases(const std::string& path) {
   return cases;
 }
 
-// Starts taketa-calc soinsuu2 N with standard output into a pipe.
-pid_t Start(const std::string& calc, const std::string& number, int& out) {
-  int fds[2];
-  if (pipe(fds) != 0) return -1;
-  const pid_t child = fork();
-  if (child < 0) return -1;
-  if (child == 0) {
-    dup2(fds[1], STDOUT_FILENO);
-    const int devNull = open("/dev/null", O_WRONLY);
-    dup2(devNull, STDERR_FILENO);
-    close(fds[0]);
-    close(fds[1]);
-    execl(calc.c_str(), calc.c_str(), "soinsuu2", number.c_str(), static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(fds[1]);
-  out = fds[0];
-  return child;
-}
-
 // One whole run: its wall time, or a negative value when it failed or
 // answered wrongly.
 double RunOnce(const std::string& calc, const Input& input) {
-  const auto start = Clock::now();
-  int out = -1;
-  const pid_t child = Start(calc, input.number, out);
-  if (child < 0) return -1;
-  std::string text;
-  char buffer[512];
-  for (ssize_t got; (got = read(out, buffer, sizeof buffer)) > 0;)
-    text.append(buffer, static_cast<std::size_t>(got));
-  close(out);
-  int status = 0;
-  waitpid(child, &status, 0);
-  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
-  if (!text.empty() && text.back() == '\n') text.pop_back();
-  if (!input.expected.empty() && text != input.expected) return -2;
-  return seconds;
+  taketa::bench::Finished run = taketa::bench::Run(calc, {"soinsuu2", input.number});
+  if (run.status != 0) return -1;
+  if (!run.out.empty() && run.out.back() == '\n') run.out.pop_back();
+  if (!input.expected.empty() && run.out != input.expected) return -2;
+  return run.seconds;
 }
 
 // Ctrl-C after `after` in the fast phase: the time from the signal to the
@@ -112,43 +80,25 @@ double RunOnce(const std::string& calc, const Input& input) {
 double StopLatency(const std::string& calc, const std::string& number,
                    std::chrono::milliseconds after) {
   int out = -1;
-  const pid_t child = Start(calc, number, out);
+  const pid_t child = taketa::bench::Start(calc, {"soinsuu2", number}, out);
   if (child < 0) return -1;
   std::this_thread::sleep_for(after);
   const auto sent = Clock::now();
   kill(child, SIGINT);
-  int status = 0;
-  waitpid(child, &status, 0);
+  const int status = taketa::bench::Wait(child);
   const double seconds = std::chrono::duration<double>(Clock::now() - sent).count();
   close(out);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 130 ? seconds : -1;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+  return status == 130 ? seconds : -1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  int runs = 3;
-  std::string calc = TAKETA_CALC;
-  std::string filter;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--runs" && i + 1 < argc) {
-      runs = std::max(1, std::atoi(argv[++i]));
-    } else if (arg == "--calc" && i + 1 < argc) {
-      calc = argv[++i];
-    } else if (arg.starts_with("--")) {
-      std::fprintf(stderr, "usage: taketa-factor-bench [--runs N] [--calc PATH] [CLASS-FILTER]\n");
-      return 64;
-    } else {
-      filter = arg;
-    }
-  }
+  using taketa::bench::Median;
+  const auto options = taketa::bench::ReadOptions(
+      argc, argv, 3, "taketa-factor-bench [--runs N] [--calc PATH] [CLASS-FILTER]");
+  if (!options) return 64;
+  const auto& [runs, calc, filter] = *options;
   const auto cases = ReadCases(TAKETA_FACTORING_CASES);
   std::printf("taketa-calc: %s (%s build), %d runs of each input, times in seconds\n", calc.c_str(),
               TAKETA_BUILD_TYPE, runs);

@@ -14,8 +14,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFileInfo>
-#include <QProcess>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,6 +28,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "calculators/common/unit.h"
 #include "calculators/ensyuuritu/ensyuuritu_window.h"
 #include "calculators/kaijou/kaijou_window.h"
@@ -40,6 +39,9 @@
 #include "frame/desktop.h"
 
 namespace {
+
+using taketa::bench::Digits;
+using taketa::bench::Median;
 
 using Clock = std::chrono::steady_clock;
 
@@ -91,43 +93,14 @@ class DecliningDesktop final : public taketa::Desktop {
   Stamp askedAt;
 };
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
 double Since(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// Deterministic pseudo-random digits, the first one not 0: the same inputs
-// as taketa-bench's.
-std::string Digits(std::size_t count, unsigned seed) {
-  std::string text(count, '0');
-  std::uint64_t x = 0x9E3779B97F4A7C15ULL * (seed + 1);
-  for (char& c : text) {
-    x = x * 6364136223846793005ULL + 1442695040888963407ULL;
-    c = static_cast<char>('0' + (x >> 33) % 10);
-  }
-  if (text[0] == '0') text[0] = '7';
-  return text;
-}
-
-// One run of taketa-calc with its output thrown away; a negative time when
-// it could not run.
-double RunCalc(const QString& calc, const std::vector<std::string>& args) {
-  QStringList arguments;
-  for (const std::string& arg : args) arguments << QString::fromStdString(arg);
-  QProcess process;
-  process.setStandardOutputFile(QProcess::nullDevice());
-  process.setStandardErrorFile(QProcess::nullDevice());
-  const Clock::time_point start = Clock::now();
-  process.start(calc, arguments);
-  if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
-      process.exitCode() != 0) {
-    return -1;
-  }
-  return Since(start);
+// One run of taketa-calc; a negative time when it could not run.
+double RunCalc(const std::vector<std::string>& args) {
+  const taketa::bench::Finished run = taketa::bench::Run(TAKETA_CALC, args);
+  return run.status == 0 ? run.seconds : -1;
 }
 
 struct Case {
@@ -139,7 +112,7 @@ struct Case {
   std::function<void()> showResult;  // shows the last result again in its box
 };
 
-void Measure(const Case& c, DecliningDesktop& desktop, const QString& calc, int runs) {
+void Measure(const Case& c, DecliningDesktop& desktop, int runs) {
   const taketa::Unit* unit = taketa::FindUnit(c.unit);
   std::vector<std::string> args{c.unit};
   args.insert(args.end(), c.inputs.begin(), c.inputs.end());
@@ -152,7 +125,7 @@ void Measure(const Case& c, DecliningDesktop& desktop, const QString& calc, int 
     if (outcome.status != taketa::UnitOutcome::Status::kDone) std::abort();
     pure.push_back(calculation.wall);
     pureCpu.push_back(calculation.cpu);
-    if (!calc.isEmpty()) program.push_back(RunCalc(calc, args));
+    program.push_back(RunCalc(args));
 
     c.typeInputs();
     QApplication::processEvents();
@@ -219,8 +192,6 @@ int main(int argc, char** argv) {
       filter = QString::fromLocal8Bit(argv[i]);
     }
   }
-  const QString calcPath = QCoreApplication::applicationDirPath() + "/../cli/taketa-calc";
-  const QString calc = QFileInfo(calcPath).isExecutable() ? QFileInfo(calcPath).canonicalFilePath() : QString();
 
   DecliningDesktop desktop;
   taketa::SetDesktop(&desktop);
@@ -269,7 +240,7 @@ int main(int argc, char** argv) {
   std::printf("%-26s %6s %6s %8s %6s %6s %6s %6s %8s %8s\n", "case", "wall", "cpu", "calc", "wall",
               "cpu", "wall", "cpu", "t.-calc", "box only");
   for (const Case& c : cases) {
-    if (QString(c.name).contains(filter)) Measure(c, desktop, calc, runs);
+    if (QString(c.name).contains(filter)) Measure(c, desktop, runs);
   }
   if (!filter.isEmpty() && !QStringLiteral("stop").contains(filter)) return 0;
 
