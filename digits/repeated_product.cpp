@@ -32,7 +32,9 @@ constexpr std::int64_t kIntBase = 10000000;
 constexpr double kRounder = 6755399441055744.0;
 constexpr std::size_t kBlock = 16;  // columns per pass of the loop: four vectors
 
-inline Doubles Nearest(Doubles v) { return (v * kInverse + kRounder) - kRounder; }
+// Always inlined, as every helper taking a vector here: a call between the
+// plain and the x86-64-v3 copy would pass the vector in different registers.
+[[gnu::always_inline]] inline Doubles Nearest(Doubles v) { return (v * kInverse + kRounder) - kRounder; }
 
 // Each lane of v takes the lane below it; lane 0 takes the top lane of below.
 [[gnu::always_inline]] inline Doubles FromBelow(Doubles v, Doubles below) {
