@@ -113,6 +113,8 @@ class Montgomery {
 
  private:
   bool AtLeastModulus(const U64* t, U64 top) const;
+  // (top, t) less n when it is at least n; (top, t) must be below 2n.
+  Elem ReduceOnce(const U64* t, U64 top) const;
 
   U192 modulus_;
   Elem n_{};
@@ -155,6 +157,23 @@ bool Montgomery<W>::AtLeastModulus(const U64* t, U64 top) const {
   return true;
 }
 
+template <int W>
+[[gnu::always_inline]] inline std::array<U64, W> Montgomery<W>::ReduceOnce(const U64* t,
+                                                                           U64 top) const {
+  Elem r;
+  if (AtLeastModulus(t, top)) {
+    U64 borrow = 0;
+    for (int i = 0; i < W; ++i) {
+      const UInt128 d = UInt128{t[i]} - n_[i] - borrow;
+      r[i] = static_cast<U64>(d);
+      borrow = static_cast<U64>(d >> 64) & 1;
+    }
+  } else {
+    for (int i = 0; i < W; ++i) r[i] = t[i];
+  }
+  return r;
+}
+
 template <>
 [[gnu::always_inline]] inline std::array<U64, 1> Montgomery<1>::Mul(const Elem& a,
                                                                     const Elem& b) const {
@@ -193,18 +212,7 @@ template <int W>
     t[W - 1] = static_cast<U64>(c);
     t[W] = t[W + 1] + static_cast<U64>(c >> 64);
   }
-  Elem r;
-  if (AtLeastModulus(t, t[W])) {
-    U64 borrow = 0;
-    for (int i = 0; i < W; ++i) {
-      const UInt128 d = UInt128{t[i]} - n_[i] - borrow;
-      r[i] = static_cast<U64>(d);
-      borrow = static_cast<U64>(d >> 64) & 1;
-    }
-  } else {
-    for (int i = 0; i < W; ++i) r[i] = t[i];
-  }
-  return r;
+  return ReduceOnce(t, t[W]);
 }
 
 template <int W>
@@ -217,18 +225,7 @@ template <int W>
     t[i] = static_cast<U64>(s);
     carry = static_cast<U64>(s >> 64);
   }
-  Elem r;
-  if (AtLeastModulus(t, carry)) {
-    U64 borrow = 0;
-    for (int i = 0; i < W; ++i) {
-      const UInt128 d = UInt128{t[i]} - n_[i] - borrow;
-      r[i] = static_cast<U64>(d);
-      borrow = static_cast<U64>(d >> 64) & 1;
-    }
-  } else {
-    for (int i = 0; i < W; ++i) r[i] = t[i];
-  }
-  return r;
+  return ReduceOnce(t, carry);
 }
 
 template <int W>
