@@ -75,6 +75,44 @@ std::size_t GrowingProduct::DigitsOfRange(std::uint64_t from, std::uint64_t to) 
   return static_cast<std::size_t>(log10 * (1 + 1e-9)) + 2;
 }
 
+ProductOnHelper::ProductOnHelper(HelperThread* helper, std::uint64_t from, std::uint64_t to)
+    : helper_(helper), product_(GrowingProduct::DigitsOfRange(from, to)), to_(to), next_(from) {
+  assert(from >= 1 && to < GrowingProduct::kMultiplierLimit);
+  if (helper_ != nullptr && helper_->Running() && next_ <= to_) {
+    where_ = Where::kOffered;
+    helper_->Offer(work_);
+  }
+}
+
+ProductOnHelper::~ProductOnHelper() {
+  stop_.store(true, std::memory_order_relaxed);
+  if (where_ != Where::kHere) helper_->TakeBack();
+}
+
+void ProductOnHelper::Sweeps(bool onHelper) {
+  const std::uint64_t until = onHelper ? to_ : until_;
+  while (next_ <= until) {
+    if (onHelper && stop_.load(std::memory_order_relaxed)) return;
+    std::uint64_t multiplier = next_, last = next_;
+    while (last < to_ && last + 1 < GrowingProduct::kMultiplierLimit / multiplier) {
+      multiplier *= ++last;
+    }
+    product_.MultiplyBy(multiplier);
+    next_ = last + 1;
+    if (onHelper) reached_.Raise(last);
+  }
+}
+
+void ProductOnHelper::Reach(std::uint64_t i) {
+  if (where_ == Where::kOffered) where_ = helper_->Withdraw() ? Where::kHere : Where::kHelper;
+  if (where_ == Where::kHelper) {
+    reached_.WaitFor(i);
+    return;
+  }
+  until_ = i;
+  Sweeps(false);
+}
+
 std::string LimbsToDecimal(std::span<const std::uint64_t> limbs) {
   if (limbs.empty()) return "0";
   char top[24];

@@ -11,11 +11,14 @@
 // reciprocal, and the limbs can be worked on independently of one another.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "digits/two_threads.h"
 
 namespace taketa {
 
@@ -49,6 +52,49 @@ class GrowingProduct {
   // Limbs at the bottom that are 0: they stay 0 (nothing carries into
   // them), so a multiplication starts above them.
   std::size_t zeroLimbs_ = 0;
+};
+
+// The product from x (from + 1) x ... x to, built on a helper thread while
+// the calling thread does other work, several multipliers to a sweep as
+// long as their product stays below the multiplier limit. When the helper
+// has not started on it by the time it is needed, the calling thread builds
+// it itself; the product is the same either way.
+class ProductOnHelper {
+ public:
+  // `helper` may be null or not running: then everything happens here,
+  // as Reach asks for it. Precondition: to < GrowingProduct::kMultiplierLimit.
+  ProductOnHelper(HelperThread* helper, std::uint64_t from, std::uint64_t to);
+  // Ends the helper's work after its current sweep and waits for it.
+  ~ProductOnHelper();
+  ProductOnHelper(const ProductOnHelper&) = delete;
+  ProductOnHelper& operator=(const ProductOnHelper&) = delete;
+
+  // Returns once every multiplier up to i is in the product.
+  void Reach(std::uint64_t i);
+
+  // The product, once Reach(to) has returned.
+  const GrowingProduct& Product() const { return product_; }
+
+ private:
+  enum class Where { kHere, kOffered, kHelper };
+  struct Work {
+    ProductOnHelper* self;
+    void operator()() const { self->Sweeps(true); }
+  };
+
+  // Sweeps until `next_` passes `to_` (or, here, `until_`); on the helper
+  // also stops when asked to.
+  void Sweeps(bool onHelper);
+
+  HelperThread* helper_;
+  GrowingProduct product_;
+  std::uint64_t to_;
+  std::uint64_t next_;    // the first multiplier not in the product yet
+  std::uint64_t until_ = 0;  // here: the last multiplier asked for
+  Where where_ = Where::kHere;
+  Work work_{this};
+  RisingCount reached_;   // the helper's last multiplier in the product
+  std::atomic<bool> stop_{false};
 };
 
 // Settled limbs of 10^18 (least significant first, top one not 0) as

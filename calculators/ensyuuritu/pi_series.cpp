@@ -7,24 +7,29 @@
 // truncated division), so the pass in which F has no digit left at a given
 // precision is known exactly.
 //
-// Speed comes from four things. The terms shrink from the left, so a pass
+// Speed comes from five things. The terms shrink from the left, so a pass
 // works only from the first limb that is not 0. Sixteen passes go through
 // the limbs together, each keeping its own remainders, so that their
 // divisions overlap instead of waiting for one another. The divisions run
 // four passes at a time in vectors of doubles, which hold every value
-// involved exactly (below 2^53). And the sum is kept in partial sums per
-// limb that are carried once at the end, so adding a term costs one
-// addition per limb without a carry running back through the number.
+// involved exactly (below 2^53). The sum is kept in partial sums per limb
+// that are carried once at the end, so adding a term costs one addition
+// per limb without a carry running back through the number. And the groups
+// of sixteen passes go through the limbs one behind the other on two
+// threads.
 #include "calculators/ensyuuritu/pi_series.h"
 
 #include <algorithm>
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "calculators/common/grouped_passes.h"
 #include "digits/fixed_point.h"
+#include "digits/limb_wavefront.h"
+#include "digits/two_threads.h"
 #include "digits/vector_level.h"
 
 namespace taketa::ensyuuritu {
@@ -80,7 +85,8 @@ struct alignas(32) PassLanes {
 
 // Runs the passes of a group over limbs [lo, hi): F and G are replaced by
 // the group's last F and G, and the signed terms are added to the partial
-// sums S. seen[j] receives the OR of pass j's F limbs.
+// sums S. seen[j] receives the OR of pass j's F limbs, gSeen that of the
+// last G limbs.
 //
 // A T division estimates the quotient from the reciprocal of 2k - 1; the
 // estimate is floor(t / (2k - 1)) or, when the division is exact, one less,
@@ -90,7 +96,8 @@ struct alignas(32) PassLanes {
 template <bool WithG>
 [[gnu::always_inline]] inline void SweepLimbs(std::size_t lo, std::size_t hi, PassLanes& lanes,
                                               double* f, std::uint32_t* g, StoredDoubles* s,
-                                              std::array<std::uint64_t, kPasses>& seen) {
+                                              std::array<std::uint64_t, kPasses>& seen,
+                                              std::uint64_t& gSeen) {
   Doubles fRemainder[kVectors], tRemainder[kVectors], seenMax[kVectors]{};
   for (int v = 0; v < kVectors; ++v) {
     fRemainder[v] = lanes.fRemainder[v];
@@ -107,6 +114,7 @@ template <bool WithG>
         gq[j] = static_cast<double>(gLimb);
       }
       g[i] = static_cast<std::uint32_t>(gLimb);
+      gSeen |= gLimb;
     }
     Doubles in = {f[i], f[i], f[i], f[i]};
     Doubles sum{};
@@ -138,44 +146,60 @@ template <bool WithG>
 [[gnu::always_inline]] inline void SweepFor(std::size_t lo, std::size_t hi, bool withG,
                                             PassLanes& lanes, double* f, std::uint32_t* g,
                                             StoredDoubles* s,
-                                            std::array<std::uint64_t, kPasses>& seen) {
+                                            std::array<std::uint64_t, kPasses>& seen,
+                                            std::uint64_t& gSeen) {
   if (withG)
-    SweepLimbs<true>(lo, hi, lanes, f, g, s, seen);
+    SweepLimbs<true>(lo, hi, lanes, f, g, s, seen, gSeen);
   else
-    SweepLimbs<false>(lo, hi, lanes, f, g, s, seen);
+    SweepLimbs<false>(lo, hi, lanes, f, g, s, seen, gSeen);
 }
 
 void SweepBaseline(std::size_t lo, std::size_t hi, bool withG, PassLanes& lanes, double* f,
-                   std::uint32_t* g, StoredDoubles* s, std::array<std::uint64_t, kPasses>& seen) {
-  SweepFor(lo, hi, withG, lanes, f, g, s, seen);
+                   std::uint32_t* g, StoredDoubles* s, std::array<std::uint64_t, kPasses>& seen,
+                   std::uint64_t& gSeen) {
+  SweepFor(lo, hi, withG, lanes, f, g, s, seen, gSeen);
 }
 
 #if TAKETA_X86_VECTOR_COPIES
 [[gnu::target("avx2")]]
 void SweepAvx2(std::size_t lo, std::size_t hi, bool withG, PassLanes& lanes, double* f,
-               std::uint32_t* g, StoredDoubles* s, std::array<std::uint64_t, kPasses>& seen) {
-  SweepFor(lo, hi, withG, lanes, f, g, s, seen);
+               std::uint32_t* g, StoredDoubles* s, std::array<std::uint64_t, kPasses>& seen,
+               std::uint64_t& gSeen) {
+  SweepFor(lo, hi, withG, lanes, f, g, s, seen, gSeen);
 }
 #endif
 
 void Sweep(std::size_t lo, std::size_t hi, bool withG, PassLanes& lanes, double* f,
-           std::uint32_t* g, StoredDoubles* s, std::array<std::uint64_t, kPasses>& seen) {
+           std::uint32_t* g, StoredDoubles* s, std::array<std::uint64_t, kPasses>& seen,
+           std::uint64_t& gSeen) {
 #if TAKETA_X86_VECTOR_COPIES
   if (CurrentVectorLevel() >= VectorLevel::kAvx2) {
-    return SweepAvx2(lo, hi, withG, lanes, f, g, s, seen);
+    return SweepAvx2(lo, hi, withG, lanes, f, g, s, seen, gSeen);
   }
 #endif
-  SweepBaseline(lo, hi, withG, lanes, f, g, s, seen);
+  SweepBaseline(lo, hi, withG, lanes, f, g, s, seen, gSeen);
 }
+
+// Where a group stands: its passes' lanes, where its term had digits, and
+// the first stretch of limbs in which its last F and G are not 0 (where the
+// group after next may start).
+struct GroupState {
+  PassLanes lanes;
+  GroupSeen<kPasses> seen;
+  std::size_t gStart = 0;
+  std::size_t firstF = 0, firstG = 0;  // the end of the limbs: none
+};
 
 class MachinSeries {
  public:
-  MachinSeries(int digits, int guardDigits)
+  MachinSeries(int digits, int guardDigits, HelperThread* helper, WavefrontSetting setting)
       : digits_(digits),
         limbs_(static_cast<std::size_t>((digits - 1 + guardDigits + kLimbDigits - 1) / kLimbDigits)),
         f_(limbs_ + 1),
         g_(limbs_ + 1),
-        s_(4 * (limbs_ + 1)) {
+        s_(4 * (limbs_ + 1)),
+        helper_(limbs_ + 1 >= setting.fromLimbs ? helper : nullptr),
+        chunk_(setting.chunk) {
     // F_1 = 3.2; G_1 = 4 / 239; S = F_1 - G_1.
     f_[0] = 3;
     f_[1] = 200000000;
@@ -190,7 +214,12 @@ class MachinSeries {
   // Sums the series until F has no digit left. With `report`, every pass
   // until F has no digit left within five places beyond the shown digits
   // shows k and polls `run`; otherwise `run` is polled once per group.
-  // False when stopped.
+  // False when stopped. The groups go through the limbs one behind the
+  // other, on two threads when there is a helper (digits/limb_wavefront.h);
+  // a group starts where the group before the one before left F and G
+  // nonzero, which is never later than where the sums that come one after
+  // the other start, and the limbs it goes through before those hold 0 and
+  // stay 0.
   bool Run(RunControl& run, bool report) {
     // Five guard places beyond the shown digits: positions through
     // digits + 5, the last of them always 0 after a division, so F counts as
@@ -198,31 +227,53 @@ class MachinSeries {
     const int shownGone = static_cast<int>(limbs_) * kLimbDigits - (digits_ + 3);
     assert(!report || shownGone >= 0);
     const LimbBound bound = BoundForPowerOfTen(std::max(shownGone, 0), limbs_);
+    const std::size_t end = limbs_ + 1;
     PassReporter reporter(run, report);
-    std::size_t fStart = 0;
-    std::size_t gStart = 1;
-    for (int k = 2;; k += kPasses) {
-      PassLanes lanes;
+    std::array<GroupState, 4> groups;
+    const auto firstPass = [](std::uint64_t g) { return 2 + kPasses * static_cast<int>(g); };
+    const auto begin = [&](std::uint64_t g) {
+      GroupState& group = groups[g % 4];
+      const GroupState* before = g >= 2 ? &groups[(g - 2) % 4] : nullptr;
+      const std::size_t fStart = before ? before->firstF : 0;
+      group.gStart = before ? std::max(before->firstG, fStart) : 1;
+      group.firstF = group.firstG = end;
+      group.seen = {};
+      const int k = firstPass(g);
       for (int j = 0; j < kPasses; ++j) {
         const double m = 2 * (k + j) - 1;
         assert(m < 1 << 20);  // keeps every t of a T division below 2^51
-        lanes.m[j / 4][j % 4] = m;
-        lanes.inverse[j / 4][j % 4] = 1 / m;
-        lanes.sign[j / 4][j % 4] = (k + j) % 2 == 0 ? -1 : 1;
+        group.lanes.m[j / 4][j % 4] = m;
+        group.lanes.inverse[j / 4][j % 4] = 1 / m;
+        group.lanes.sign[j / 4][j % 4] = (k + j) % 2 == 0 ? -1 : 1;
+        group.lanes.fRemainder[j / 4][j % 4] = group.lanes.tRemainder[j / 4][j % 4] = 0;
+        group.lanes.gRemainder[j] = 0;
       }
-      GroupSeen<kPasses> seen;
-      SweepInPieces(fStart, limbs_ + 1, bound, gStart, seen,
-                    [&](std::size_t lo, std::size_t hi, auto& part) {
-                      Sweep(lo, hi, lo >= gStart, lanes, f_.data(), g_.data(),
-                            reinterpret_cast<StoredDoubles*>(s_.data()), part);
+      return fStart;
+    };
+    const auto sweep = [&](std::uint64_t g, std::size_t lo, std::size_t hi) {
+      GroupState& group = groups[g % 4];
+      SweepInPieces(lo, hi, bound, group.gStart, group.seen,
+                    [&](std::size_t from, std::size_t to, auto& part) {
+                      std::array<std::uint64_t, kPasses> seen{};
+                      std::uint64_t gSeen = 0;
+                      const bool withG = from >= group.gStart;
+                      Sweep(from, to, withG, group.lanes, f_.data(), g_.data(),
+                            reinterpret_cast<StoredDoubles*>(s_.data()), seen, gSeen);
+                      for (int j = 0; j < kPasses; ++j) part[j] |= seen[j];
+                      if (seen[kPasses - 1] != 0) group.firstF = std::min(group.firstF, from);
+                      if (gSeen != 0) group.firstG = std::min(group.firstG, from);
                     });
+    };
+    const auto after = [&](std::uint64_t g) {
+      const GroupState& group = groups[g % 4];
       passes_ += kPasses;
-      while (fStart <= limbs_ && f_[fStart] == 0) ++fStart;
-      while (gStart <= limbs_ && g_[gStart] == 0) ++gStart;
-      if (!reporter.AfterGroup(k, kPasses, [&](int j) { return seen.BelowBound(j, bound); }))
-        return false;
-      if (fStart > limbs_) return true;  // every later term is 0
-    }
+      if (!reporter.AfterGroup(firstPass(g), kPasses,
+                               [&](int j) { return group.seen.BelowBound(j, bound); })) {
+        return GroupOutcome::kStop;
+      }
+      return group.firstF == end ? GroupOutcome::kDone : GroupOutcome::kGoOn;  // every later term is 0
+    };
+    return RunWavefront(helper_, end, chunk_, begin, sweep, after);
   }
 
   // The shown digits, or nullopt when the guard digits cannot settle them.
@@ -247,14 +298,20 @@ class MachinSeries {
   std::vector<double> f_;
   std::vector<std::uint32_t> g_;
   std::vector<double> s_;  // four partial sums per limb
+  HelperThread* helper_;
+  std::size_t chunk_;
   int passes_ = 1;
 };
 
 }  // namespace
 
-std::optional<std::string> PiDigits(int digits, RunControl& run, int guardDigits) {
+std::optional<std::string> PiDigits(int digits, RunControl& run, int guardDigits,
+                                    WavefrontSetting setting) {
   assert(digits >= 2);
-  return SumUntilSettled<MachinSeries>(digits, guardDigits, guardDigits >= kGuardDigits, run);
+  std::optional<HelperThread> helper;
+  if (static_cast<std::size_t>(digits / kLimbDigits) + 1 >= setting.fromLimbs) helper.emplace();
+  return SumUntilSettled<MachinSeries>(digits, guardDigits, guardDigits >= kGuardDigits, run,
+                                       helper ? &*helper : nullptr, setting);
 }
 
 }  // namespace taketa::ensyuuritu
