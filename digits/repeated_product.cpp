@@ -21,10 +21,6 @@
 namespace taketa {
 namespace {
 
-using Doubles = double __attribute__((vector_size(32)));
-using StoredDoubles = double __attribute__((vector_size(32), aligned(8)));
-using Lanes = std::int64_t __attribute__((vector_size(32)));
-
 constexpr int kLimbDigits = 7;
 constexpr double kBase = 1e7;
 constexpr double kInverse = 1e-7;
@@ -32,35 +28,67 @@ constexpr std::int64_t kIntBase = 10000000;
 // Adding and taking off 1.5 * 2^52 rounds a double below 2^51 in magnitude
 // to the nearest integer.
 constexpr double kRounder = 6755399441055744.0;
-constexpr std::size_t kBlock = 16;  // columns per pass of the loop: four vectors
+// Columns a part of a step starts at and ends at: a multiple of the columns
+// one pass of the loop takes (four vectors of four or eight).
+constexpr std::size_t kBlock = 32;
+
+// Vectors of W doubles: four lanes in AVX2 registers, eight in AVX-512 ones.
+template <int W>
+struct Vector;
+template <>
+struct Vector<4> {
+  using Doubles = double __attribute__((vector_size(32)));
+  using Stored = double __attribute__((vector_size(32), aligned(8)));
+  using Lanes = std::int64_t __attribute__((vector_size(32)));
+};
+template <>
+struct Vector<8> {
+  using Doubles = double __attribute__((vector_size(64)));
+  using Stored = double __attribute__((vector_size(64), aligned(8)));
+  using Lanes = std::int64_t __attribute__((vector_size(64)));
+};
 
 // Always inlined, as every helper taking a vector here: a call between the
 // plain and the x86-64-v3 copy would pass the vector in different registers.
-[[gnu::always_inline]] inline Doubles Nearest(Doubles v) { return (v * kInverse + kRounder) - kRounder; }
+template <class Doubles>
+[[gnu::always_inline]] inline Doubles Nearest(Doubles v) {
+  return (v * kInverse + kRounder) - kRounder;
+}
 
 // Each lane of v takes the lane below it; lane 0 takes the top lane of below.
-[[gnu::always_inline]] inline Doubles FromBelow(Doubles v, Doubles below) {
+[[gnu::always_inline]] inline Vector<4>::Doubles FromBelow(Vector<4>::Doubles v, Vector<4>::Doubles below) {
 #ifdef __clang__
   return __builtin_shufflevector(v, below, 7, 0, 1, 2);
 #else
-  return __builtin_shuffle(v, below, Lanes{7, 0, 1, 2});
+  return __builtin_shuffle(v, below, Vector<4>::Lanes{7, 0, 1, 2});
+#endif
+}
+[[gnu::always_inline]] inline Vector<8>::Doubles FromBelow(Vector<8>::Doubles v, Vector<8>::Doubles below) {
+#ifdef __clang__
+  return __builtin_shufflevector(v, below, 15, 0, 1, 2, 3, 4, 5, 6);
+#else
+  return __builtin_shuffle(v, below, Vector<8>::Lanes{15, 0, 1, 2, 3, 4, 5, 6});
 #endif
 }
 
-// One block of kBlock columns from k on: four vectors of columns, each limb
+// One block of 4W columns from k on: four vectors of columns, each limb
 // vector read once serving every column vector it belongs to, two sums per
 // vector halving the chains of dependent additions. qBelow and pBelow bring
 // the carries of the column below the block and take those of its top one.
-template <int M>
-[[gnu::always_inline]] inline void MultiplyBlock(const double* x, std::size_t k, const Doubles* yv,
-                                                 Doubles& qBelow, Doubles& pBelow, double* out) {
+template <int W, int M>
+[[gnu::always_inline]] inline void MultiplyBlock(const double* x, std::size_t k,
+                                                 const typename Vector<W>::Doubles* yv,
+                                                 typename Vector<W>::Doubles& qBelow,
+                                                 typename Vector<W>::Doubles& pBelow, double* out) {
+  using Doubles = typename Vector<W>::Doubles;
+  using Stored = typename Vector<W>::Stored;
   Doubles sum[4][2] = {};
-#pragma GCC unroll 32
-  for (int o = -(M - 1); o <= 12; ++o) {
-    const Doubles v = *reinterpret_cast<const StoredDoubles*>(x + k + o);
+#pragma GCC unroll 64
+  for (int o = -(M - 1); o <= 3 * W; ++o) {
+    const Doubles v = *reinterpret_cast<const Stored*>(x + k + o);
 #pragma GCC unroll 4
     for (int b = 0; b < 4; ++b) {
-      const int j = 4 * b - o;
+      const int j = W * b - o;
       if (j >= 0 && j < M) sum[b][j & 1] += v * yv[j];
     }
   }
@@ -71,7 +99,7 @@ template <int M>
     const Doubles t = (s - q * kBase) + FromBelow(q, qBelow);
     qBelow = q;
     const Doubles p = Nearest(t);
-    *reinterpret_cast<StoredDoubles*>(out + 4 * b) = (t - p * kBase) + FromBelow(p, pBelow);
+    *reinterpret_cast<Stored*>(out + W * b) = (t - p * kBase) + FromBelow(p, pBelow);
     pBelow = p;
   }
 }
@@ -83,60 +111,74 @@ template <int M>
 // depend only on that column and the one below it, so the carries come out
 // exactly as when the columns are run from 0, and the parts can run on
 // different threads.
-template <int M>
+template <int W, int M>
 [[gnu::always_inline]] inline void MultiplyColumns(const double* x, std::size_t from,
                                                    std::size_t to, const double* y, double* out) {
+  using Doubles = typename Vector<W>::Doubles;
   Doubles yv[M];
-  for (int j = 0; j < M; ++j) yv[j] = Doubles{y[j], y[j], y[j], y[j]};
+  for (int j = 0; j < M; ++j) {
+    for (int l = 0; l < W; ++l) yv[j][l] = y[j];
+  }
   Doubles qBelow{}, pBelow{};
   if (from > 0) {
-    alignas(32) double scratch[kBlock];
-    MultiplyBlock<M>(x, from - kBlock, yv, qBelow, pBelow, scratch);
+    alignas(64) double scratch[4 * W];
+    MultiplyBlock<W, M>(x, from - 4 * W, yv, qBelow, pBelow, scratch);
   }
-  for (std::size_t k = from; k < to; k += kBlock) MultiplyBlock<M>(x, k, yv, qBelow, pBelow, out + k);
+  for (std::size_t k = from; k < to; k += 4 * W) {
+    MultiplyBlock<W, M>(x, k, yv, qBelow, pBelow, out + k);
+  }
 }
 
 // One copy of the loop per factor length, each fully unrolled.
+template <int W>
 [[gnu::always_inline]] inline void RunColumnsFor(int m, const double* x, std::size_t from,
                                                  std::size_t to, const double* y, double* out) {
   switch (m) {
-    case 1: MultiplyColumns<1>(x, from, to, y, out); break;
-    case 2: MultiplyColumns<2>(x, from, to, y, out); break;
-    case 3: MultiplyColumns<3>(x, from, to, y, out); break;
-    case 4: MultiplyColumns<4>(x, from, to, y, out); break;
-    case 5: MultiplyColumns<5>(x, from, to, y, out); break;
-    case 6: MultiplyColumns<6>(x, from, to, y, out); break;
-    case 7: MultiplyColumns<7>(x, from, to, y, out); break;
-    case 8: MultiplyColumns<8>(x, from, to, y, out); break;
-    case 9: MultiplyColumns<9>(x, from, to, y, out); break;
-    case 10: MultiplyColumns<10>(x, from, to, y, out); break;
-    case 11: MultiplyColumns<11>(x, from, to, y, out); break;
-    case 12: MultiplyColumns<12>(x, from, to, y, out); break;
-    case 13: MultiplyColumns<13>(x, from, to, y, out); break;
-    case 14: MultiplyColumns<14>(x, from, to, y, out); break;
-    default: MultiplyColumns<15>(x, from, to, y, out); break;
+    case 1: MultiplyColumns<W, 1>(x, from, to, y, out); break;
+    case 2: MultiplyColumns<W, 2>(x, from, to, y, out); break;
+    case 3: MultiplyColumns<W, 3>(x, from, to, y, out); break;
+    case 4: MultiplyColumns<W, 4>(x, from, to, y, out); break;
+    case 5: MultiplyColumns<W, 5>(x, from, to, y, out); break;
+    case 6: MultiplyColumns<W, 6>(x, from, to, y, out); break;
+    case 7: MultiplyColumns<W, 7>(x, from, to, y, out); break;
+    case 8: MultiplyColumns<W, 8>(x, from, to, y, out); break;
+    case 9: MultiplyColumns<W, 9>(x, from, to, y, out); break;
+    case 10: MultiplyColumns<W, 10>(x, from, to, y, out); break;
+    case 11: MultiplyColumns<W, 11>(x, from, to, y, out); break;
+    case 12: MultiplyColumns<W, 12>(x, from, to, y, out); break;
+    case 13: MultiplyColumns<W, 13>(x, from, to, y, out); break;
+    case 14: MultiplyColumns<W, 14>(x, from, to, y, out); break;
+    default: MultiplyColumns<W, 15>(x, from, to, y, out); break;
   }
 }
 
-// All of it built once for plain x86-64 and once for x86-64-v3; the
-// processor's level picks one.
+// All of it built for plain x86-64, for x86-64-v3 and for x86-64-v4 (with
+// eight lanes); the processor's level picks one.
 void RunColumnsBaseline(int m, const double* x, std::size_t from, std::size_t to, const double* y,
                         double* out) {
-  RunColumnsFor(m, x, from, to, y, out);
+  RunColumnsFor<4>(m, x, from, to, y, out);
 }
 
 #if TAKETA_X86_VECTOR_COPIES
 [[gnu::target("arch=x86-64-v3")]]
 void RunColumnsV3(int m, const double* x, std::size_t from, std::size_t to, const double* y,
                   double* out) {
-  RunColumnsFor(m, x, from, to, y, out);
+  RunColumnsFor<4>(m, x, from, to, y, out);
+}
+
+[[gnu::target("arch=x86-64-v4")]]
+void RunColumnsV4(int m, const double* x, std::size_t from, std::size_t to, const double* y,
+                  double* out) {
+  RunColumnsFor<8>(m, x, from, to, y, out);
 }
 #endif
 
 void RunColumns(int m, const double* x, std::size_t from, std::size_t to, const double* y,
                 double* out) {
 #if TAKETA_X86_VECTOR_COPIES
-  if (CurrentVectorLevel() >= VectorLevel::kX86_64V3) return RunColumnsV3(m, x, from, to, y, out);
+  const VectorLevel level = CurrentVectorLevel();
+  if (level >= VectorLevel::kX86_64V4) return RunColumnsV4(m, x, from, to, y, out);
+  if (level >= VectorLevel::kX86_64V3) return RunColumnsV3(m, x, from, to, y, out);
 #endif
   RunColumnsBaseline(m, x, from, to, y, out);
 }
@@ -197,12 +239,12 @@ void RepeatedProduct::Multiply() {
   double* out = Limbs(out_);
   const int m = factorLimbs_;
   // A column costs about as much as four limb products besides its own.
-  // Shared, the columns go in pieces of at least 64 blocks, each piece to
+  // Shared, the columns go in pieces of about a thousand columns or more, each piece to
   // whichever thread is free (a piece costs one block more for the carries
   // from below it).
   if (cols * static_cast<std::size_t>(m + 4) >= shareFrom_ && HelperRunning()) {
     const std::size_t blocks = cols / kBlock;
-    const std::size_t pieces = std::clamp<std::size_t>(blocks / 64, 2, 16);
+    const std::size_t pieces = std::clamp<std::size_t>(blocks / 32, 2, 16);
     helper_->ForEachChunk(pieces, [&](std::size_t piece) {
       RunColumns(m, x, blocks * piece / pieces * kBlock, blocks * (piece + 1) / pieces * kBlock,
                  factor_, out);

@@ -6,8 +6,10 @@
 namespace taketa {
 namespace {
 
-// How long a waiter spins before it sleeps: longer than the gaps between
-// the steps of a kernel, far shorter than anything a user would notice.
+// How long a waiter spins before it gives way to other threads, and before
+// it sleeps: longer than the gaps between the steps of a kernel, far
+// shorter than anything a user would notice.
+constexpr std::chrono::microseconds kPauseTime{20};
 constexpr std::chrono::microseconds kSpinTime{200};
 constexpr std::uint64_t kEnd = ~std::uint64_t{0};
 
@@ -34,12 +36,21 @@ void RisingCount::Raise(std::uint64_t value) {
 std::uint64_t RisingCount::WaitFor(std::uint64_t value) {
   std::uint64_t now = value_.load(std::memory_order_acquire);
   if (now >= value) return now;
-  const auto giveUp = std::chrono::steady_clock::now() + kSpinTime;
+  // First spinning, as the other thread is most likely a few microseconds
+  // from raising the count; then giving way to other threads (the one to
+  // raise it may be waiting for this processor); then sleeping.
+  const auto start = std::chrono::steady_clock::now();
   for (unsigned spins = 1;; ++spins) {
+    if (spins % 64 == 0) {
+      const auto waited = std::chrono::steady_clock::now() - start;
+      if (waited > kSpinTime) break;
+#if TAKETA_KERNEL_THREADS
+      if (waited > kPauseTime) std::this_thread::yield();
+#endif
+    }
     Pause();
     now = value_.load(std::memory_order_acquire);
     if (now >= value) return now;
-    if (spins % 64 == 0 && std::chrono::steady_clock::now() > giveUp) break;
   }
   std::unique_lock<std::mutex> lock(mutex_);
   sleepers_.fetch_add(1, std::memory_order_seq_cst);
