@@ -11,6 +11,7 @@
 #   package  what building and checking the .deb, and redrawing the icons,
 #            need
 #   windows  the MinGW-w64 cross compiler and Wine, for the Windows build
+#   bench    PARI/GP, whose times the benchmarks set beside their own
 #   all      every group
 set -euo pipefail
 
@@ -28,6 +29,7 @@ package=(
   librsvg2-bin                                 # scripts/make-icons.sh draws the PNG icons
 )
 windows=(g++-mingw-w64-x86-64-posix wine64 googletest)
+bench=(pari-gp)
 
 packages=("${base[@]}")
 for group in "$@"; do
@@ -35,7 +37,8 @@ for group in "$@"; do
     checks) packages+=("${checks[@]}") ;;
     package) packages+=("${package[@]}") ;;
     windows) packages+=("${windows[@]}") ;;
-    all) packages+=("${checks[@]}" "${package[@]}" "${windows[@]}") ;;
+    bench) packages+=("${bench[@]}") ;;
+    all) packages+=("${checks[@]}" "${package[@]}" "${windows[@]}" "${bench[@]}") ;;
     *) echo "setup.sh: unknown group $group" >&2; exit 64 ;;
   esac
 done
