@@ -83,28 +83,30 @@ bool RunWavefront(HelperThread* helper, std::size_t end, std::size_t chunk, Begi
     }
   };
 
-  bool offered = false;
-  if (helper != nullptr && helper->Running()) {
-    helper->Offer(helperPart);
-    offered = true;
-  }
-  bool shared = false;  // the helper took its part up
-  const auto finish = [&](GroupOutcome outcome) {
-    if (offered) {
+  // However the run ends (an outcome, or an exception from a callback),
+  // the helper's part is cancelled and taken back before anything it uses
+  // goes away.
+  struct Retire {
+    HelperThread* helper = nullptr;  // while the helper may hold its part
+    std::atomic<bool>& cancelled;
+    RisingCount& wakeUp;
+    ~Retire() {
+      if (helper == nullptr) return;
       cancelled.store(true, std::memory_order_relaxed);
-      progress[0].Raise(kCancelled);
+      wakeUp.Raise(kCancelled);
       helper->TakeBack();
     }
-    return outcome == GroupOutcome::kDone;
-  };
+  } retire{nullptr, cancelled, progress[0]};
+  if (helper != nullptr && helper->Running()) {
+    helper->Offer(helperPart);
+    retire.helper = helper;
+  }
+  const auto finish = [](GroupOutcome outcome) { return outcome == GroupOutcome::kDone; };
 
   runGroup(0);
   if (const GroupOutcome outcome = after(0); outcome != GroupOutcome::kGoOn) return finish(outcome);
-  if (offered) {
-    shared = !helper->Withdraw();
-    offered = shared;
-  }
-  if (!shared) {
+  if (retire.helper != nullptr && helper->Withdraw()) retire.helper = nullptr;
+  if (retire.helper == nullptr) {
     for (std::uint64_t g = 1;; ++g) {
       runGroup(g);
       if (const GroupOutcome outcome = after(g); outcome != GroupOutcome::kGoOn) return finish(outcome);

@@ -196,7 +196,8 @@ constexpr long kSecondCoreFrom = 8;
 // does come next, its comparison is ready and only its steps are shown.
 // Every candidate is still raised by its own N - 1 multiplications, in the
 // same order of candidates, with the same steps shown.
-std::optional<std::string> Root(std::string_view edit2, long degree, RunControl& run) {
+std::optional<std::string> Root(std::string_view edit2, long degree, RunControl& run,
+                                bool raiseAhead) {
   const Scaled x = ToScaled(edit2);
   const bool aboveOne = Compare(x.digits, x.decimals, "1", 0) > 0;
   const auto n = static_cast<std::size_t>(degree);
@@ -205,10 +206,10 @@ std::optional<std::string> Root(std::string_view edit2, long degree, RunControl&
   // The helper is busy with a candidate of its own: no step is shared.
   power.ShareWorkFrom(~std::size_t{0});
   ahead.ShareWorkFrom(~std::size_t{0});
-  std::optional<HelperThread> helper;
-  if (degree >= kSecondCoreFrom) helper.emplace();
   std::string next;      // the candidate the helper raised, "" when none
   int nextOrder = 0;
+  std::optional<HelperThread> helper;  // after what it uses: it ends first
+  if (raiseAhead && degree >= kSecondCoreFrom) helper.emplace();
   const auto showPower = [&](std::size_t i) { run.ShowStep(static_cast<std::int64_t>(i), kPowerBox); };
   while (candidate.size() <= kShownLength) {
     run.ShowStep(static_cast<std::int64_t>(candidate.size()), kLengthBox);
@@ -222,7 +223,12 @@ std::optional<std::string> Root(std::string_view edit2, long degree, RunControl&
       auto raiseNext = [&] { nextOrder = PowerOrder(ahead, next, n, x, [](std::size_t) {}); };
       const bool offered = helper && helper->Running() && next.size() <= kShownLength;
       if (offered) helper->Offer(raiseNext);
-      order = PowerOrder(power, candidate, n, x, showPower);
+      try {
+        order = PowerOrder(power, candidate, n, x, showPower);
+      } catch (...) {
+        if (offered) helper->TakeBack();
+        throw;
+      }
       if (!offered || !helper->TakeBack()) next.clear();
     }
     if (order == 0) return candidate;

@@ -137,8 +137,9 @@ constexpr U32 kMultipliers[] = {1,  3,  5,  7,  11, 13, 15, 17, 19, 21, 23, 29, 
                                 39, 41, 43, 47, 51, 53, 55, 57, 59, 61, 65, 67, 69, 71, 73};
 
 // The loops over the whole factor base, built for the vector instructions
-// the processor offers where the platform can choose at run time.
-#if defined(__x86_64__) && defined(__linux__)
+// the processor offers where the platform can choose at run time (not under
+// ThreadSanitizer, whose checks in the choosing code run before it starts).
+#if defined(__x86_64__) && defined(__linux__) && !defined(__SANITIZE_THREAD__)
 #define TAKETA_VECTOR_CLONES [[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]]
 #else
 #define TAKETA_VECTOR_CLONES

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "calculators/kumiawase/exact_quotient.h"
@@ -121,6 +122,37 @@ TEST(Kumiawase, StopInEveryStage) {
   RecordingRun run(15);
   EXPECT_EQ(Compute(30, 10, run), std::nullopt);
   EXPECT_EQ(run.Last(), "5");  // the fifth denominator step
+}
+
+// With r of a thousand or more the denominator is built on a second core
+// while the numerator is built here: the same steps, polls and stops as
+// one stage after the other, and the same digits.
+TEST(Kumiawase, DenominatorOnTwoThreads) {
+  const long n = 2400, r = 1200;
+  const std::string expected = testing::PlainCombinations(n, r);
+  std::vector<std::string> steps;
+  for (long i = n - r + 1; i <= n; ++i) steps.push_back(std::to_string(i));
+  for (long i = 1; i <= r; ++i) steps.push_back(std::to_string(i));
+  for (int round = 0; round < 3; ++round) {
+    RecordingRun run;
+    ASSERT_EQ(Compute(n, r, run), WithCount(expected));
+    std::vector<std::string> shown;
+    for (const auto& [box, text] : run.shown) shown.push_back(text);
+    ASSERT_GE(shown.size(), steps.size());
+    EXPECT_TRUE(std::equal(steps.begin(), steps.end(), shown.begin()));
+    EXPECT_EQ(run.Last(), std::to_string(shown.size() - steps.size()));
+    EXPECT_GE(shown.size() - steps.size(), expected.size());  // one pass per quotient digit
+    EXPECT_EQ(run.polls, static_cast<long>(shown.size()) - 1);
+  }
+  for (long stopAt : {1L, 700L, r, r + 1, r + 600, 2 * r, 2 * r + 1, 2 * r + 50}) {
+    RecordingRun run(stopAt);
+    EXPECT_EQ(Compute(n, r, run), std::nullopt) << stopAt;
+    EXPECT_EQ(run.polls, stopAt);
+    EXPECT_EQ(static_cast<long>(run.shown.size()), stopAt);
+    if (stopAt <= 2 * r) {
+      EXPECT_EQ(run.Last(), steps[static_cast<std::size_t>(stopAt - 1)]);
+    }
+  }
 }
 
 TEST(Kumiawase, RunUnit) {
