@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -32,9 +33,18 @@ class GrowingProduct {
   // The product 1, with room for `digits` decimal digits before the limbs
   // are moved.
   explicit GrowingProduct(std::size_t digits = 0);
+  ~GrowingProduct();
+  GrowingProduct(GrowingProduct&&) noexcept;
+  GrowingProduct& operator=(GrowingProduct&&) noexcept;
 
-  // product = product * m, for 1 <= m < kMultiplierLimit.
+  // product = product * m, for 1 <= m < kMultiplierLimit. A long product is
+  // swept in pieces shared with a helper thread, with the same limbs.
   void MultiplyBy(std::uint64_t m);
+
+  // Products of at least `limbs` limbs are shared with a helper thread; the
+  // tests lower it, and a product already built on a helper raises it out of
+  // reach.
+  void ShareFrom(std::size_t limbs) { shareFrom_ = limbs; }
 
   // The value in limbs of 10^18 with every carry settled, least significant
   // first, without a zero limb at the top.
@@ -48,10 +58,16 @@ class GrowingProduct {
   static std::size_t DigitsOfRange(std::uint64_t from, std::uint64_t to);
 
  private:
+  bool HelperRunning();
+
   std::vector<std::uint64_t> limbs_;  // each below 2^61; the top one not 0
   // Limbs at the bottom that are 0: they stay 0 (nothing carries into
   // them), so a multiplication starts above them.
   std::size_t zeroLimbs_ = 0;
+  // A sweep of 4096 limbs takes a few microseconds: far more than handing
+  // half of it on.
+  std::size_t shareFrom_ = 4096;
+  std::unique_ptr<HelperThread> helper_;  // started at the first long sweep
 };
 
 // The product from x (from + 1) x ... x to, built on a helper thread while

@@ -34,6 +34,7 @@ std::optional<std::string> Compute(long n, long r, RunControl& run) {
   std::vector<std::uint64_t> numerator;
   {
     GrowingProduct product(GrowingProduct::DigitsOfRange(n - r + 1, n));
+    if (helper) product.ShareFrom(~std::size_t{0});  // the other core builds the denominator
     if (!MultiplyEach(product, n - r + 1, n, run)) return std::nullopt;
     numerator = product.Limbs();
   }
