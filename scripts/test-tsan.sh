@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the kernels that work on two threads and their tests with
 # ThreadSanitizer into build-tsan/ (no windows) and runs those tests there:
-# the helper thread, the wavefront of the series, the shared power steps,
-# the product built on the helper and the calculations that use them. Any
-# report fails the run.
+# the helper thread, the wavefront of the series, the shared steps of the
+# power and of the growing product, the product built on the helper and the
+# calculations that use them. Any report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh

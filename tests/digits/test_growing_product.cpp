@@ -96,6 +96,26 @@ TEST(GrowingProduct, FactorialsOfEverySizeMatchThePlainStep) {
   }
 }
 
+// Swept in pieces on two threads from the first limbs on (the carries into
+// each piece taken beforehand), with limbs near their redundant bound and
+// zero limbs at the bottom: the same digits as the plain step, every step.
+TEST(GrowingProduct, SharedStepsMatchThePlainStep) {
+  for (unsigned seed = 21; seed <= 24; ++seed) {
+    std::mt19937_64 rng(seed);
+    GrowingProduct fast;
+    fast.ShareFrom(seed % 2 ? 1 : 7);
+    reference::PlainGrowingProduct plain;
+    for (int step = 0; step < 300; ++step) {
+      const std::uint64_t m = step % 5 == 0 ? 1000000 : step % 5 == 1 ? kLargest : RandomMultiplier(rng);
+      fast.MultiplyBy(m);
+      plain.MultiplyBy(m);
+      if (step % 10 == 0 || step >= 290) {
+        ASSERT_EQ(fast.ToDecimal(), plain.ToDecimal()) << "seed " << seed << " step " << step;
+      }
+    }
+  }
+}
+
 TEST(GrowingProduct, RoomForARange) {
   struct Row {
     std::uint64_t from, to;
