@@ -35,7 +35,7 @@ const QColor kTeal(0, 128, 128);
 void KeepFreedMemoryForLongResults() {
 #ifdef __GLIBC__
   static const bool kept = [] {
-    constexpr std::size_t kStretch = std::size_t{96} << 20, kLargePage = std::size_t{2} << 20;
+    constexpr std::size_t kStretch = std::size_t{64} << 20, kLargePage = std::size_t{2} << 20;
     mallopt(M_MMAP_THRESHOLD, 128 << 20);
     mallopt(M_TRIM_THRESHOLD, 128 << 20);
 #ifdef MADV_HUGEPAGE
