@@ -121,7 +121,7 @@ template <int W, int M>
   }
   Doubles qBelow{}, pBelow{};
   if (from > 0) {
-    alignas(64) double scratch[4 * W];
+    double scratch[4 * W];
     MultiplyBlock<W, M>(x, from - 4 * W, yv, qBelow, pBelow, scratch);
   }
   for (std::size_t k = from; k < to; k += 4 * W) {
@@ -239,9 +239,9 @@ void RepeatedProduct::Multiply() {
   double* out = Limbs(out_);
   const int m = factorLimbs_;
   // A column costs about as much as four limb products besides its own.
-  // Shared, the columns go in pieces of about a thousand columns or more, each piece to
-  // whichever thread is free (a piece costs one block more for the carries
-  // from below it).
+  // Shared, the columns go in pieces of a thousand or more, this thread
+  // taking them from the bottom and the helper from the top (a piece costs
+  // one block more, for the carries from below it).
   if (cols * static_cast<std::size_t>(m + 4) >= shareFrom_ && HelperRunning()) {
     const std::size_t blocks = cols / kBlock;
     const std::size_t pieces = std::clamp<std::size_t>(blocks / 32, 2, 16);

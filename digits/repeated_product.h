@@ -8,7 +8,10 @@
 // with its carries settled locally, and the digits are written out only
 // when asked for. Every value involved is an integer below 2^53, so the
 // doubles hold everything exactly. The two buffers are reused from step to
-// step; nothing is allocated per step once they are large enough.
+// step; nothing is allocated per step once they are large enough. A long
+// step is split between this thread and a helper by columns; the carries
+// into each part are worked out again by the thread that runs it, so the
+// limbs come out the same however the step is split.
 #pragma once
 
 #include <cstddef>

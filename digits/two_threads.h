@@ -36,8 +36,6 @@ namespace taketa {
 // short while and then sleeps until the count is raised far enough.
 class RisingCount {
  public:
-  std::uint64_t Load() const { return value_.load(std::memory_order_acquire); }
-
   // Sets the count to `value` (never lower than it was), releasing every
   // write made before to the threads that see it.
   void Raise(std::uint64_t value);
