@@ -66,8 +66,10 @@ void GrowingProduct::MultiplyBy(std::uint64_t m) {
   std::uint64_t* a = limbs_.data();
   const std::size_t n = limbs_.size();
   std::uint64_t carry = 0;
-  if (n - zeroLimbs_ >= shareFrom_ && HelperRunning()) {
-    constexpr std::size_t kMostPieces = 8;
+  constexpr std::size_t kMostPieces = 8;
+  // Every piece at least two limbs, so that each takes its carry from a
+  // limb of the product.
+  if (n - zeroLimbs_ >= std::max(shareFrom_, 2 * kMostPieces) && HelperRunning()) {
     const std::size_t pieces = std::clamp<std::size_t>((n - zeroLimbs_) / 2048, 2, kMostPieces);
     std::size_t bound[kMostPieces + 1];
     std::uint64_t carryIn[kMostPieces];
