@@ -46,7 +46,8 @@ inline constexpr std::uint64_t kCancelled = ~std::uint64_t{0};
 //     g - 2 ended there, so it may read what g - 2 found; the first limbs
 //     of the groups must not fall.
 //   sweep(g, lo, hi) runs group g over limbs [lo, hi), after group g - 1 is
-//     done with them.
+//     done with them and with the `lag` limbs after them (a group may write
+//     a limb that many limbs after it read it).
 //   after(g) runs on the calling thread for g = 0, 1, 2, ... in turn, once
 //     group g is done; kStop or kDone end the run there (later groups may
 //     have run meanwhile: they must leave the limbs as they were).
@@ -55,7 +56,7 @@ inline constexpr std::uint64_t kCancelled = ~std::uint64_t{0};
 // True when an after() said kDone, false when kStop.
 template <class Begin, class Sweep, class After>
 bool RunWavefront(HelperThread* helper, std::size_t end, std::size_t chunk, Begin&& begin,
-                  Sweep&& sweep, After&& after) {
+                  Sweep&& sweep, After&& after, std::size_t lag = 0) {
   using wavefront_detail::kCancelled;
   using wavefront_detail::Mark;
   RisingCount progress[2];  // of this thread (even groups) and of the helper (odd ones)
@@ -70,7 +71,9 @@ bool RunWavefront(HelperThread* helper, std::size_t end, std::size_t chunk, Begi
     mine.Raise(Mark(g, start));
     for (std::size_t lo = start; lo < end;) {
       const std::size_t hi = std::min(end, (lo / chunk + 1) * chunk);
-      if (before != nullptr && before->WaitFor(Mark(g - 1, hi)) == kCancelled) return false;
+      if (before != nullptr && before->WaitFor(Mark(g - 1, std::min(end, hi + lag))) == kCancelled) {
+        return false;
+      }
       if (cancelled.load(std::memory_order_relaxed)) return false;
       sweep(g, lo, hi);
       mine.Raise(Mark(g, hi));
