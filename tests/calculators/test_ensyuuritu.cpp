@@ -100,11 +100,12 @@ TEST(Ensyuuritu, ExactDigitsAndPlainSeriesSteps) {
   }
 }
 
-// The sweep's baseline copy (the one a processor without AVX2 runs) and
-// its AVX2 copy without fused multiply-adds give the same digits.
+// The sweep's baseline copy (the one a processor without AVX2 runs), its
+// AVX2 copy without fused multiply-adds and its x86-64-v3 copy give the
+// same digits as the copy the processor picks.
 TEST(Ensyuuritu, BaselineCopyGivesTheSameDigits) {
   const std::string& reference = ReferenceDigits("pi");
-  for (VectorLevel level : {VectorLevel::kBaseline, VectorLevel::kAvx2}) {
+  for (VectorLevel level : {VectorLevel::kBaseline, VectorLevel::kAvx2, VectorLevel::kX86_64V3}) {
     LimitVectorLevel(level);
     for (int n : {2, 3, 17, 100, 763, 1001, 4999, 20000}) {
       RecordingRun run;
