@@ -1,4 +1,4 @@
-#include "app/windows.h"
+#include "app/window_instances.h"
 
 #include <memory>
 
