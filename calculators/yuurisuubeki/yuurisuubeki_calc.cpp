@@ -6,7 +6,7 @@
 #include "calculators/common/decimal_bounds.h"
 #include "calculators/common/decimal_text.h"
 #include "calculators/common/text.h"
-#include "calculators/yuurisuubeki2/decimal_power.h"
+#include "calculators/common/decimal_power.h"
 #include "calculators/yuurisuubeki2/yuurisuubeki2_calc.h"
 
 namespace taketa::yuurisuubeki {
@@ -63,7 +63,7 @@ bool HasIntegerPart(std::string_view edit2) {
 Power Compute(std::string_view edit1, std::string_view edit2, RunControl& run) {
   // The inputs taken apart as the 50-digit power does: every input accepted
   // here (12 digits, 0.001 <= A <= 1200, |B| <= 1600) is accepted there.
-  yuurisuubeki2::PowerInput input;
+  PowerInput input;
   [[maybe_unused]] const InputCheck refused = yuurisuubeki2::CheckInput(edit1, edit2, input);
   assert(!refused);
 
@@ -73,13 +73,13 @@ Power Compute(std::string_view edit1, std::string_view edit2, RunControl& run) {
   DecimalBounds power = DecimalBounds::Exact(Natural(1));
   const DecimalBounds base = DecimalBounds::Exact(input.significant);
   for (int step = 1; step <= input.p; ++step) {
-    power = Trimmed(power * base, yuurisuubeki2::kPowerDigits);
+    power = Trimmed(power * base, kPowerDigits);
     if (run.StopRequested()) return {Power::Status::kStopped, ""};
   }
 
   // The fraction, the point and the reciprocal, worked out until the first
   // 15 digits of A^B are settled.
-  const LeadingDigits lead = yuurisuubeki2::LeadingPowerDigits(input, std::move(power), kGeneralDigits);
+  const LeadingDigits lead = LeadingPowerDigits(input, std::move(power), kGeneralDigits);
   return {Power::Status::kDone, ResultText(GeneralText(lead.digits, lead.exponent10))};
 }
 

@@ -10,7 +10,7 @@
 #include "calculators/common/input_error.h"
 #include "calculators/common/run_control.h"
 #include "calculators/common/unit.h"
-#include "calculators/yuurisuubeki2/decimal_power.h"
+#include "calculators/common/decimal_power.h"
 
 namespace taketa::yuurisuubeki2 {
 

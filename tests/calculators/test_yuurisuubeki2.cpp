@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calculators/yuurisuubeki2/decimal_power.h"
+#include "calculators/common/decimal_power.h"
 #include "calculators/yuurisuubeki2/yuurisuubeki2_calc.h"
 #include "tests/calculators/calc_test_util.h"
 #include "tests/calculators/logarithm_test_data.h"

@@ -1,4 +1,4 @@
-#include "calculators/yuurisuubeki2/decimal_power.h"
+#include "calculators/common/decimal_power.h"
 
 #include <algorithm>
 #include <cassert>
@@ -10,7 +10,7 @@
 #include "digits/packed.h"
 #include "calculators/common/text.h"
 
-namespace taketa::yuurisuubeki2 {
+namespace taketa {
 namespace {
 
 const Natural kOne(1);
@@ -324,4 +324,4 @@ LeadingDigits LeadingPowerDigits(const PowerInput& input, DecimalBounds integerP
                       });
 }
 
-}  // namespace taketa::yuurisuubeki2
+}  // namespace taketa

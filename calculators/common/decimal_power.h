@@ -12,7 +12,7 @@
 #include "calculators/common/run_control.h"
 #include "digits/natural.h"
 
-namespace taketa::yuurisuubeki2 {
+namespace taketa {
 
 enum class ExponentClass {
   kInteger,   // |B| = p
@@ -61,4 +61,4 @@ std::optional<DecimalBounds> RationalFractionPower(const PowerInput& input);
 // base^e exactly.
 Natural Power(const Natural& base, std::uint64_t e);
 
-}  // namespace taketa::yuurisuubeki2
+}  // namespace taketa
