@@ -213,15 +213,6 @@ std::optional<std::string> Format(const PowerInput& input, const DecimalBounds& 
 
 }  // namespace
 
-Natural Power(const Natural& base, std::uint64_t e) {
-  Natural result(1), square = base;
-  for (; e != 0; e >>= 1) {
-    if (e & 1) result = result * square;
-    if (e > 1) square = square * square;
-  }
-  return result;
-}
-
 std::optional<DecimalBounds> IntegerPower(const PowerInput& input, RunControl& run) {
   DecimalBounds power = DecimalBounds::Exact(kOne);
   if (input.p == 0) return power;

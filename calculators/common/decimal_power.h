@@ -58,7 +58,4 @@ LeadingDigits LeadingPowerDigits(const PowerInput& input, DecimalBounds integerP
 // q-th powers, q the denominator of f in lowest terms); nullopt otherwise.
 std::optional<DecimalBounds> RationalFractionPower(const PowerInput& input);
 
-// base^e exactly.
-Natural Power(const Natural& base, std::uint64_t e);
-
 }  // namespace taketa
