@@ -1,47 +1,13 @@
 #include "calculators/Njoukon/Njoukon_calc.h"
 
 #include "calculators/common/checks.h"
+#include "calculators/common/decimal_input.h"
+#include "calculators/common/decimal_text.h"
 #include "calculators/common/text.h"
 #include "digits/repeated_product.h"
 
 namespace taketa::Njoukon {
 namespace {
-
-// A decimal value as its digits without the point and the number of them
-// after the point.
-struct Scaled {
-  std::string digits;
-  std::size_t decimals = 0;
-};
-
-Scaled ToScaled(std::string_view text) {
-  Scaled value{std::string(text), 0};
-  const std::size_t point = value.digits.find('.');
-  if (point != std::string::npos) {
-    value.decimals = value.digits.size() - point - 1;
-    value.digits.erase(point, 1);
-  }
-  return value;
-}
-
-// a / 10^aScale compared with b / 10^bScale, exactly: -1, 0 or 1.
-int Compare(std::string_view a, std::size_t aScale, std::string_view b, std::size_t bScale) {
-  a = StripLeadingZeros(a);
-  b = StripLeadingZeros(b);
-  if (a.empty() || b.empty()) return a.empty() == b.empty() ? 0 : a.empty() ? -1 : 1;
-  // Both scaled to the larger number of decimals.
-  const std::size_t aLength = a.size() + bScale, bLength = b.size() + aScale;
-  if (aLength != bLength) return aLength < bLength ? -1 : 1;
-  const std::size_t common = std::min(a.size(), b.size());
-  if (const int c = a.substr(0, common).compare(b.substr(0, common)); c != 0) return c < 0 ? -1 : 1;
-  // The longer one continues with digits, the shorter one with zeros.
-  const auto anyDigit = [](std::string_view rest) {
-    return rest.find_first_not_of('0') != std::string_view::npos;
-  };
-  if (anyDigit(a.substr(common))) return 1;
-  if (anyDigit(b.substr(common))) return -1;
-  return 0;
-}
 
 // Adds `amount` (1..9) to the digit at `index` with carries; a carry out of
 // the first digit puts a new digit in front.
@@ -131,25 +97,15 @@ InputCheck CheckDegree(std::string_view edit1, long& degree) {
 }
 
 InputCheck CheckRadicand(std::string_view edit2) {
-  const InputError refused{std::string(kRadicandMessage), 1, {}};
-  if (edit2.empty()) return refused;
-  const std::size_t point = edit2.find('.');
-  const std::size_t length = Cp932Length(edit2);
-  if (point == std::string_view::npos) {
-    if (length > 20) return refused;
-  } else if (length > (point == 0 ? 20u : 21u)) {
-    return InputError{std::string(kRadicandPointMessage), 1, {}};
-  }
-  const Scaled x = ToScaled(edit2);  // a second point stays and fails here
-  if (!AllDigits(x.digits)) return refused;
-  if (StripLeadingZeros(x.digits).empty()) return refused;  // no digit, or 0
-  return std::nullopt;
+  constexpr DecimalInputRules kRules{.maxDigits = 20,
+                                     .lengthMessage = kRadicandMessage,
+                                     .pointLengthMessage = kRadicandPointMessage,
+                                     .rangeMessage = kRadicandMessage,
+                                     .leadingPointCountsZero = true};
+  return CheckPositiveDecimal(edit2, kRules, 1);
 }
 
-bool IsOne(std::string_view edit2) {
-  const Scaled x = ToScaled(edit2);
-  return Compare(x.digits, x.decimals, "1", 0) == 0;
-}
+bool IsOne(std::string_view edit2) { return CompareDecimals(edit2, "1") == 0; }
 
 std::string StageTwoPrompt(std::string_view edit1) {
   return "20桁以内の正の数(整数または小数)を入力してください。その数の " + std::string(edit1) +
@@ -159,21 +115,21 @@ std::string StageTwoPrompt(std::string_view edit1) {
 std::string ResultCaption(long degree) { return "求める " + std::to_string(degree) + "乗根"; }
 
 std::optional<std::string> Root(std::string_view edit2, long degree, RunControl& run) {
-  const Scaled x = ToScaled(edit2);
-  const bool aboveOne = Compare(x.digits, x.decimals, "1", 0) > 0;
+  const DecimalDigits x = SplitDecimal(edit2);
+  const bool aboveOne = CompareScaled(x.digits, x.decimals, "1", 0) > 0;
   const auto n = static_cast<std::size_t>(degree);
   std::string candidate = aboveOne ? "2" : "0.9";
   RepeatedProduct power;
   while (candidate.size() <= kShownLength) {
     run.ShowStep(static_cast<std::int64_t>(candidate.size()), kLengthBox);
-    const Scaled c = ToScaled(candidate);
+    const DecimalDigits c = SplitDecimal(candidate);
     power.Reset(c.digits, c.digits, c.digits.size() * n);
     for (std::size_t i = 2; i <= n; ++i) {
       power.Multiply();
       run.ShowStep(static_cast<std::int64_t>(i), kPowerBox);
     }
     // The power and the radicand compared as values, exactly.
-    const int order = Compare(power.ToDecimal(), c.decimals * n, x.digits, x.decimals);
+    const int order = CompareScaled(power.ToDecimal(), c.decimals * n, x.digits, x.decimals);
     if (order == 0) return candidate;
     const bool below = order < 0;
     if (!aboveOne) {
@@ -196,13 +152,15 @@ UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   long degree = 0;
   if (InputCheck error = CheckDegree(inputs[0], degree)) return UnitOutcome::Refused(*error);
   if (InputCheck error = CheckRadicand(inputs[1])) return UnitOutcome::Refused(*error);
+  const std::string title = SaveTitle(inputs[0], inputs[1]);
   if (IsOne(inputs[1])) {
     // Shown at once, without a save offer.
-    return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0], inputs[1]), {"1"}}, false};
+    return UnitOutcome::Special({title, {"1"}}, {ResultCaption(degree), "1"}, false);
   }
+  run.BeginComputing();
   std::optional<std::string> root = Root(inputs[1], degree, run);
   if (!root) return UnitOutcome::Stopped();
-  return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0], inputs[1]), {std::move(*root)}}, true};
+  return UnitOutcome::Done({title, {*root}}, {ResultCaption(degree), *root});
 }
 
 }  // namespace taketa::Njoukon
