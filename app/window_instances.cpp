@@ -1,6 +1,7 @@
 #include "app/window_instances.h"
 
 #include <memory>
+#include <type_traits>
 
 #include "app/menu_window.h"
 #include "calculators/Njoukon/Njoukon_window.h"
@@ -23,83 +24,49 @@
 #include "calculators/yuurisuubeki2/yuurisuubeki2_window.h"
 
 namespace taketa {
-
-Tfrm_menu* frm_menu = nullptr;
-Tfrm_ensyuuritu* frm_ensyuuritu = nullptr;
-Tfrm_sizentaisuunotei* frm_sizentaisuunotei = nullptr;
-Tfrm_heihoukon1* frm_heihoukon1 = nullptr;
-Tfrm_heihoukon2* frm_heihoukon2 = nullptr;
-Tfrm_Njoukon* frm_Njoukon = nullptr;
-Tfrm_kakezan* frm_kakezan = nullptr;
-Tfrm_warizan1* frm_warizan1 = nullptr;
-Tfrm_warizan3* frm_warizan3 = nullptr;
-Tfrm_kaijou* frm_kaijou = nullptr;
-Tfrm_ruijou* frm_ruijou = nullptr;
-Tfrm_soinsuu2* frm_soinsuu2 = nullptr;
-Tfrm_junretu* frm_junretu = nullptr;
-Tfrm_kumiawase* frm_kumiawase = nullptr;
-Tfrm_warizan4* frm_warizan4 = nullptr;
-Tfrm_yuurisuubeki* frm_yuurisuubeki = nullptr;
-Tfrm_yuurisuubeki2* frm_yuurisuubeki2 = nullptr;
-Tfrm_jouyoutaisuu* frm_jouyoutaisuu = nullptr;
-Tfrm_sizentaisuu* frm_sizentaisuu = nullptr;
-
 namespace {
 
-std::vector<std::unique_ptr<CalculatorWindow>> owned;
+// One window of the program: creating it sets its instance, forgetting it
+// clears the instance again.
+struct WindowSlot {
+  std::unique_ptr<CalculatorWindow> (*create)();
+  void (*forget)();
+};
 
-template <class Window>
-void Create(Window*& instance) {
-  auto window = std::make_unique<Window>();
-  instance = window.get();
-  owned.push_back(std::move(window));
+template <auto& instance>
+constexpr WindowSlot Slot() {
+  using Window = std::remove_pointer_t<std::remove_reference_t<decltype(instance)>>;
+  return {[]() -> std::unique_ptr<CalculatorWindow> {
+            auto window = std::make_unique<Window>();
+            instance = window.get();
+            return window;
+          },
+          [] { instance = nullptr; }};
 }
+
+// Every window, in the order the program creates them; the first, the menu,
+// becomes the main window.
+constexpr WindowSlot kWindows[] = {
+    Slot<frm_menu>(),          Slot<frm_ensyuuritu>(),    Slot<frm_sizentaisuunotei>(),
+    Slot<frm_heihoukon1>(),    Slot<frm_heihoukon2>(),    Slot<frm_Njoukon>(),
+    Slot<frm_kakezan>(),       Slot<frm_warizan1>(),      Slot<frm_warizan3>(),
+    Slot<frm_kaijou>(),        Slot<frm_ruijou>(),        Slot<frm_soinsuu2>(),
+    Slot<frm_junretu>(),       Slot<frm_kumiawase>(),     Slot<frm_warizan4>(),
+    Slot<frm_yuurisuubeki>(),  Slot<frm_yuurisuubeki2>(), Slot<frm_jouyoutaisuu>(),
+    Slot<frm_sizentaisuu>(),
+};
+
+std::vector<std::unique_ptr<CalculatorWindow>> owned;
 
 }  // namespace
 
 void CreateWindows() {
-  Create(frm_menu);
-  Create(frm_ensyuuritu);
-  Create(frm_sizentaisuunotei);
-  Create(frm_heihoukon1);
-  Create(frm_heihoukon2);
-  Create(frm_Njoukon);
-  Create(frm_kakezan);
-  Create(frm_warizan1);
-  Create(frm_warizan3);
-  Create(frm_kaijou);
-  Create(frm_ruijou);
-  Create(frm_soinsuu2);
-  Create(frm_junretu);
-  Create(frm_kumiawase);
-  Create(frm_warizan4);
-  Create(frm_yuurisuubeki);
-  Create(frm_yuurisuubeki2);
-  Create(frm_jouyoutaisuu);
-  Create(frm_sizentaisuu);
+  for (const WindowSlot& slot : kWindows) owned.push_back(slot.create());
 }
 
 void DestroyWindows() {
   owned.clear();
-  frm_menu = nullptr;
-  frm_ensyuuritu = nullptr;
-  frm_sizentaisuunotei = nullptr;
-  frm_heihoukon1 = nullptr;
-  frm_heihoukon2 = nullptr;
-  frm_Njoukon = nullptr;
-  frm_kakezan = nullptr;
-  frm_warizan1 = nullptr;
-  frm_warizan3 = nullptr;
-  frm_kaijou = nullptr;
-  frm_ruijou = nullptr;
-  frm_soinsuu2 = nullptr;
-  frm_junretu = nullptr;
-  frm_kumiawase = nullptr;
-  frm_warizan4 = nullptr;
-  frm_yuurisuubeki = nullptr;
-  frm_yuurisuubeki2 = nullptr;
-  frm_jouyoutaisuu = nullptr;
-  frm_sizentaisuu = nullptr;
+  for (const WindowSlot& slot : kWindows) slot.forget();
 }
 
 std::vector<CalculatorWindow*> CreatedWindows() {
