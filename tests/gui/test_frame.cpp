@@ -34,6 +34,8 @@ class FrameTest : public QObject {
   void lengthCounter();
   void typingChecks();
   void inputErrorReport();
+  void failureReport();
+  void finishedOutcomes();
   void stoppableRunButtons();
   void runControlShowsLastCounters();
   void savingNoWritesNothing();
@@ -113,6 +115,34 @@ void FrameTest::inputErrorReport() {
   QCOMPARE(window.focusWidget(), second);
   QCOMPARE(counter->toPlainText(), QString("入力文字数＝5001"));
   QVERIFY(!counter->isHidden());
+}
+
+void FrameTest::failureReport() {
+  testing::ScriptedDesktop desktop;
+  CalculatorWindow window("frm_test");
+  QLineEdit* box = new QLineEdit(&window);
+  window.show();
+  box->setFocus();
+  ReportFailure(&window, UnitOutcome::Failed());
+  QCOMPARE(desktop.beeps, 1);
+  QCOMPARE(desktop.messages, QStringList({"計算結果の桁を確定できませんでした。"}));
+  QVERIFY(desktop.questions.isEmpty());
+}
+
+// A result that comes in while the flag is cleared was stopped; a special
+// case answered at once needs no flag.
+void FrameTest::finishedOutcomes() {
+  QPushButton start, exit;
+  StoppableRun run(&start, &exit);
+  const UnitOutcome done = UnitOutcome::Done({"t", {"1"}});
+  const UnitOutcome special = UnitOutcome::Special({"t", {"1"}}, {"1"}, false);
+  QVERIFY(!run.Finished(done));
+  QVERIFY(run.Finished(special));
+  QVERIFY(!run.Finished(UnitOutcome::Stopped()));
+  run.StopOrBegin();
+  QVERIFY(run.Finished(done));
+  QVERIFY(!run.Finished(UnitOutcome::Failed()));
+  QVERIFY(!run.Finished(UnitOutcome::Refused({"m", 0, {}})));
 }
 
 void FrameTest::stoppableRunButtons() {
