@@ -44,7 +44,8 @@ qt_version=${qt_version%%-*}
 # (Qt Gui 6.4 compiles its DirectWrite font database only together with
 # direct2d), the Windows styles, the message box and the file dialog (and
 # the item views, combo box and file system model it is made of), the
-# freetype font engine (the offscreen platform draws with it on Windows).
+# slider class the scroll bars derive from, and the freetype font engine
+# (the offscreen platform draws with it on Windows).
 options=(
   -DCMAKE_BUILD_TYPE=Release
   -DBUILD_SHARED_LIBS=OFF
@@ -67,7 +68,7 @@ options=(
   # Widgets
   -DFEATURE_style_stylesheet=OFF -DFEATURE_commandlinkbutton=OFF -DFEATURE_datetimeedit=OFF
   -DFEATURE_calendarwidget=OFF -DFEATURE_splashscreen=OFF -DFEATURE_lcdnumber=OFF
-  -DFEATURE_dial=OFF -DFEATURE_slider=OFF -DFEATURE_spinbox=OFF -DFEATURE_tabbar=OFF
+  -DFEATURE_dial=OFF -DFEATURE_spinbox=OFF -DFEATURE_tabbar=OFF
   -DFEATURE_tabwidget=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_toolbox=OFF
   -DFEATURE_toolbar=OFF -DFEATURE_mainwindow=OFF -DFEATURE_dockwidget=OFF
   -DFEATURE_mdiarea=OFF -DFEATURE_statusbar=OFF -DFEATURE_menubar=OFF
@@ -146,7 +147,11 @@ dsc=$(echo "$work"/download/qt6-base_*.dsc)
 [[ -f $dsc ]] || { echo "build-qt-windows.sh: no .dsc was fetched" >&2; exit 1; }
 # Checks the size and SHA-256 of every file the .dsc lists, then unpacks
 # with Debian's patches applied.
-(cd "$work/download" && dpkg-source -x "$dsc" "$work/qtbase" >/dev/null)
+# (Its warning that the .dsc's own signature cannot be checked without
+# debian-keyring is expected: apt has checked the .dsc against the signed
+# archive index.)
+(cd "$work/download" && dpkg-source -x "$dsc" "$work/qtbase" >"$work/dpkg-source.log" 2>&1) ||
+  { cat "$work/dpkg-source.log" >&2; exit 1; }
 echo "source fetched and checked after $((SECONDS - started)) s"
 
 launcher=()
