@@ -34,7 +34,7 @@ windows=(
   g++-mingw-w64-x86-64-posix wine64 googletest  # the cross build and its tests
   dpkg-dev                                      # dpkg-source unpacks Qt's source
   nsis                                          # the installer
-  imagemagick                                   # screenshots of the windows under Wine
+  imagemagick xdotool                           # using taketa.exe under Wine on Xvfb, with screenshots
 )
 
 packages=("${base[@]}")
