@@ -72,12 +72,13 @@ done
 export DISPLAY=:$(head -1 "$display_file")
 rm -f "$display_file"
 
-# Waits up to $2 seconds for a top-level window whose name is exactly $1
-# and prints its X id.
+# Waits up to $2 seconds for a visible top-level window whose name is
+# exactly $1, other than the window $3 (an X id), and prints its X id.
 wait_for_window() {
-  local name=$1 seconds=${2:-60} id
+  local name=$1 seconds=${2:-60} not=${3:-} id
   for _ in $(seq $((seconds * 5))); do
-    id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -1 || true)
+    id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | grep -vxF "${not:-none}" |
+      head -1 || true)
     if [[ -n $id ]]; then
       echo "$id"
       return 0
@@ -101,7 +102,8 @@ wait_for_no_window() {
 keys_to() {
   local window=$1
   shift
-  xdotool windowfocus --sync "$window"
+  xdotool windowfocus "$window"
+  sleep 0.3
   xdotool key --delay 50 "$@"
 }
 
@@ -110,7 +112,6 @@ new_prefix() {
   export WINEPREFIX=$1
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  "$wineserver" -p
   "$wine" wineboot --init >/dev/null 2>&1 || true
   # LOGFONTW of 9-point "MS UI Gothic" (Shift-JIS character set), the
   # message, menu and status font of a Japanese Windows: 28 bytes of sizes
@@ -142,11 +143,13 @@ new_prefix() {
     done
   } | { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$WINEPREFIX/japanese-fonts.reg"
   "$wine" regedit /S "$WINEPREFIX/japanese-fonts.reg" >/dev/null 2>&1
-  # The registry is read anew by the next server.
-  "$wineserver" -k 2>/dev/null || true
-  "$wineserver" -w 2>/dev/null || true
-  "$wineserver" -p
-  "$wine" wineboot >/dev/null 2>&1 || true
+  # Every Wine process ends; the next program starts with the new fonts.
+  wait_for_wine
+}
+
+# Waits until every program of the prefix has ended (its server with them).
+wait_for_wine() {
+  timeout 120 "$wineserver" -w || fail "Wine's programs did not end"
 }
 
 # Starts a taketa.exe, waits for its menu and takes a screenshot. Leaves
@@ -199,8 +202,7 @@ import -window root "$shots/windows-question.png"
 [[ ! -e $saved ]] || fail "C:\\Temp\\Temp.txt was there before the answer"
 # Yes is the default button.
 keys_to "$question" Return
-wait_for_no_window 多桁 10 || true
-question=$(wait_for_window 多桁 30) || fail "no question after saving"
+question=$(wait_for_window 多桁 30 "$question") || fail "no question after saving"
 sleep 1
 import -window root "$shots/windows-saved.png"
 [[ -f $saved ]] || fail "C:\\Temp\\Temp.txt was not written"
@@ -226,8 +228,7 @@ rm -rf "$WINEPREFIX/drive_c/Temp"
 keys_to "$pi" ctrl+a 5 0 Return
 question=$(wait_for_window 多桁 120) || fail "no saving question after the second run"
 keys_to "$question" Return
-wait_for_no_window 多桁 10 || true
-question=$(wait_for_window 多桁 30) || fail "no question after saving on drive A"
+question=$(wait_for_window 多桁 30 "$question") || fail "no question after saving on drive A"
 sleep 1
 import -window root "$shots/windows-saved-on-a.png"
 cmp "$expected" "$a_drive/Temp/Temp.txt" ||
@@ -242,7 +243,7 @@ keys_to "$pi" alt+F4
 wait_for_no_window frm_ensyuuritu 30 || fail "frm_ensyuuritu did not close"
 close_taketa "$menu"
 echo "ok   closing the menu ends taketa.exe (exit 0)"
-"$wineserver" -k 2>/dev/null || true
+wait_for_wine
 
 echo "== The installer and the zip"
 scripts/package-windows.sh "$build"
@@ -255,10 +256,10 @@ x86_64-w64-mingw32-objdump -f "$setup" | grep -q 'file format pei-x86-64' ||
 new_prefix "$build/wineprefix-install"
 installed=$WINEPREFIX/drive_c/Program\ Files/Taketa
 shortcut=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/多桁.lnk
-uninstall_key='Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Taketa'
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Taketa'
 status=0
 "$wine" "$setup" /S || status=$?
-"$wineserver" -w
+wait_for_wine
 [[ $status == 0 ]] || fail "the silent install ended with exit status $status"
 for file in taketa.exe taketa-calc.exe translations/qtbase_ja.qm LICENSE.txt README.md \
   uninstall.exe; do
@@ -270,11 +271,10 @@ for program in taketa.exe taketa-calc.exe; do
   fi
 done
 [[ -f $shortcut ]] || fail "the install made no Start menu shortcut 多桁"
-grep -q "^\\[$uninstall_key\\]" "$WINEPREFIX/system.reg" ||
+"$wine" reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1 ||
   fail "the install registered no uninstaller"
 echo "ok   silent install: Program Files\\Taketa, the shortcut 多桁, the uninstall entry"
 
-"$wineserver" -p
 "$linux_calc" ensyuuritu 50 >"$shots/expected-pi.out"
 "$wine" "C:\\Program Files\\Taketa\\taketa-calc.exe" ensyuuritu 50 >"$shots/installed-pi.out" ||
   fail "the installed taketa-calc.exe failed"
@@ -287,11 +287,11 @@ echo "ok   the installed taketa.exe shows its menu"
 
 status=0
 "$wine" "C:\\Program Files\\Taketa\\uninstall.exe" /S || status=$?
-"$wineserver" -w  # the uninstaller goes on from a copy of itself
+wait_for_wine  # the uninstaller goes on from a copy of itself
 [[ $status == 0 ]] || fail "the silent uninstall ended with exit status $status"
 [[ ! -e $installed ]] || fail "the uninstall left $(cd "$installed" && find . -mindepth 1 | head -3)"
 [[ ! -e $shortcut ]] || fail "the uninstall left the shortcut"
-if grep -q "^\\[$uninstall_key\\]" "$WINEPREFIX/system.reg"; then
+if "$wine" reg query "$uninstall_key" >/dev/null 2>&1; then
   fail "the uninstall left its entry"
 fi
 echo "ok   silent uninstall removes the files, the shortcut and the entry"
@@ -300,7 +300,6 @@ echo "ok   silent uninstall removes the files, the shortcut and the entry"
 unpacked=$WINEPREFIX/drive_c/users/Public/持ち運び\ Taketa
 mkdir -p "$unpacked"
 (cd "$unpacked" && cmake -E tar xf "$zip")
-"$wineserver" -p
 zip_calc=$(find "$unpacked" -name taketa-calc.exe)
 "$wine" "$zip_calc" ensyuuritu 50 >"$shots/zip-pi.out" || fail "the zip's taketa-calc.exe failed"
 cmp -s "$shots/expected-pi.out" "$shots/zip-pi.out" ||
