@@ -44,8 +44,9 @@ qt_version=${qt_version%%-*}
 # (Qt Gui 6.4 compiles its DirectWrite font database only together with
 # direct2d), the Windows styles, the message box and the file dialog (and
 # the item views, combo box and file system model it is made of), the
-# slider class the scroll bars derive from, and the freetype font engine
-# (the offscreen platform draws with it on Windows).
+# slider class the scroll bars derive from, the freetype font engine (the
+# offscreen platform draws with it on Windows), and the main window, tool
+# bar and menu bar (Qt Widgets 6.4.2's compat/removed_api.cpp needs them).
 options=(
   -DCMAKE_BUILD_TYPE=Release
   -DBUILD_SHARED_LIBS=OFF
@@ -70,8 +71,7 @@ options=(
   -DFEATURE_calendarwidget=OFF -DFEATURE_splashscreen=OFF -DFEATURE_lcdnumber=OFF
   -DFEATURE_dial=OFF -DFEATURE_spinbox=OFF -DFEATURE_tabbar=OFF
   -DFEATURE_tabwidget=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_toolbox=OFF
-  -DFEATURE_toolbar=OFF -DFEATURE_mainwindow=OFF -DFEATURE_dockwidget=OFF
-  -DFEATURE_mdiarea=OFF -DFEATURE_statusbar=OFF -DFEATURE_menubar=OFF
+  -DFEATURE_dockwidget=OFF -DFEATURE_mdiarea=OFF -DFEATURE_statusbar=OFF
   -DFEATURE_progressbar=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
   -DFEATURE_syntaxhighlighter=OFF -DFEATURE_keysequenceedit=OFF -DFEATURE_colordialog=OFF
   -DFEATURE_fontdialog=OFF -DFEATURE_progressdialog=OFF -DFEATURE_inputdialog=OFF
@@ -108,7 +108,9 @@ fi
 echo "== Qt $qt_version for Windows, from Debian's qt6-base $debian_version, into $prefix"
 started=$SECONDS
 rm -rf "$prefix"
-work=$prefix.work
+# The build folder has a fixed name, so that a build broken off and started
+# again compiles the same commands and ccache serves what was done.
+work=$cache_root/qt-build
 rm -rf "$work"
 mkdir -p "$work"
 
