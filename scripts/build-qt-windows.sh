@@ -108,8 +108,9 @@ fi
 echo "== Qt $qt_version for Windows, from Debian's qt6-base $debian_version, into $prefix"
 started=$SECONDS
 rm -rf "$prefix"
-# The build folder has a fixed name, so that a build broken off and started
-# again compiles the same commands and ccache serves what was done.
+# No ccache: Qt's objects are compiled with precompiled headers, which
+# ccache does not cache as configured here, so it would only add its own
+# preprocessing to a cold build.
 work=$cache_root/qt-build
 rm -rf "$work"
 mkdir -p "$work"
@@ -156,14 +157,11 @@ dsc=$(echo "$work"/download/qt6-base_*.dsc)
   { cat "$work/dpkg-source.log" >&2; exit 1; }
 echo "source fetched and checked after $((SECONDS - started)) s"
 
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache
-  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$work/qtbase" -B "$work/build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_INSTALL_PREFIX="$prefix" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" \
-  "${launcher[@]}" "${options[@]}" >"$work/configure.log" ||
+  "${options[@]}" >"$work/configure.log" ||
   { tail -40 "$work/configure.log" >&2; exit 1; }
 echo "configured after $((SECONDS - started)) s"
 cmake --build "$work/build" -j "${TAKETA_QT_JOBS:-$(nproc)}"
