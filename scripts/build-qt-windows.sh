@@ -108,9 +108,8 @@ fi
 echo "== Qt $qt_version for Windows, from Debian's qt6-base $debian_version, into $prefix"
 started=$SECONDS
 rm -rf "$prefix"
-# No ccache: Qt's objects are compiled with precompiled headers, which
-# ccache does not cache as configured here, so it would only add its own
-# preprocessing to a cold build.
+# No ccache: the build runs once per Qt version and options, always cold,
+# and ccache's own preprocessing of each file would only lengthen it.
 work=$cache_root/qt-build
 rm -rf "$work"
 mkdir -p "$work"
