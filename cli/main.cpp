@@ -22,6 +22,7 @@
 #include "calculators/common/unit.h"
 #include "calculators/soinsuu2/fast_factoring.h"
 #include "cli/console.h"
+#include "platform/file_writing.h"
 
 namespace {
 
@@ -206,9 +207,11 @@ int main(int argc, char** argv) {
     return kExitRefused;
   }
   if (line.save && outcome.offersSave) {
-    std::string error;
-    if (!taketa::WriteResultFile(line.saveFile, outcome.file, error)) {
-      std::fprintf(stderr, "taketa-calc: %s\n", error.c_str());
+    // Written before the result lines: with --save /dev/stdout they follow
+    // the file's bytes.
+    taketa::WriteError error;
+    if (!taketa::WriteFileSafely(line.saveFile, taketa::EncodeResultFile(outcome.file), error)) {
+      std::fprintf(stderr, "taketa-calc: %s\n", taketa::Describe(error).c_str());
       return kExitCannotSave;
     }
   }

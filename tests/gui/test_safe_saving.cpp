@@ -262,9 +262,10 @@ void SafeSavingTest::systemFallbackIsThisUsersOwn() {
   QVERIFY(!system.PrimarySaveLocation().file.startsWith(tmp));
 
   // Saved there, the folder is made owner-only.
-  std::string error;
-  QVERIFY2(WriteResultFile(fallback.file.toStdString(), kResult, error, SaveFolder::kPrivate),
-           error.c_str());
+  WriteError error;
+  QVERIFY2(WriteFileSafely(fallback.file.toStdString(), EncodeResultFile(kResult), error,
+                           SaveFolder::kPrivate),
+           Describe(error).c_str());
   struct stat st;
   QCOMPARE(::stat(QFile::encodeName(own).constData(), &st), 0);
   QCOMPARE(st.st_mode & 0777, mode_t(0700));
