@@ -227,15 +227,19 @@ void SafeSavingTest::hijackedFallbackIsReportedAndLeftAlone() {
 }
 
 void SafeSavingTest::resultStaysOnScreenWhenNeitherPlaceTakesIt() {
-  Write(root_->path() + "/home", "");
-  Write(root_->path() + "/tmp", "");
-  FolderDesktop desktop(root_->path() + "/home/Temp", root_->path() + "/tmp/Temp");
+  // Both Temp folders are plain files: the report says so, in Japanese.
+  const QString primary = Folder("home") + "/Temp", fallback = Folder("tmp") + "/Temp";
+  Write(primary, "");
+  Write(fallback, "");
+  FolderDesktop desktop(primary, fallback);
   Tfrm_warizan1 window;
   window.ShowFromMenu();
   window.Edit1->setText("1");
   window.Edit2->setText("8");
   window.Button1->click();
-  QCOMPARE(desktop.errors.size(), 1);
+  QCOMPARE(desktop.errors, QStringList({"計算結果を保存できませんでした。\n" + primary +
+                                        ": フォルダーではありません。\n" + fallback +
+                                        ": フォルダーではありません。"}));
   QCOMPARE(window.Memo1->toPlainText(), QString("0.125"));
   QCOMPARE(window.focusWidget(), window.Edit1);
 }
