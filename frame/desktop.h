@@ -45,10 +45,9 @@ class Desktop {
 
 // `text` as the system's message boxes show it: its lines break after a
 // space or at a line break and nowhere else, so that a Japanese phrase
-// stays whole ("保存されました。", not "保存されまし" / "た"), as lines broke
-// between words only in the message boxes the program was first written
-// for. The text is the same to read: a word joiner (U+2060) at every other
-// place where a line could break.
+// stays whole ("保存されました。", not "保存されまし" / "た"); the texts put
+// a space where a line may break. The text is the same to read: a word
+// joiner (U+2060) at every other place where a line could break.
 QString MessageBoxText(const QString& text);
 
 // Before a dialog of `widget`'s window opens: a minimised window is restored

@@ -20,9 +20,9 @@ namespace taketa {
 // nothing else happens. The caller puts the focus where it belongs after.
 void OfferToSave(QWidget* window, const std::function<ResultFile()>& makeFile);
 
-// The error report of a save that failed, in Japanese: "計算結果を保存できま
-// せんでした。", then for each place tried the path and why, one line each
-// ("/home/user/Temp: フォルダーではありません。").
+// The error report of a save that failed, in Japanese:
+// "計算結果を保存できませんでした。", then a line for each place tried, its
+// path and why ("/home/user/Temp: フォルダーではありません。").
 QString SaveFailureReport(const std::vector<WriteError>& errors);
 
 }  // namespace taketa

@@ -356,7 +356,7 @@ int NamedDescriptor(std::string_view path) {
 // over it would leave the descriptor writing to a file that has no name.
 bool WriteThrough(int fd, const std::string& path, std::string_view bytes, WriteError& error) {
   const int flags = ::fcntl(fd, F_GETFL);
-  if ((flags & O_ACCMODE) == O_RDONLY) return SystemFailure(error, path, EBADF);
+  if (flags == -1 || (flags & O_ACCMODE) == O_RDONLY) return SystemFailure(error, path, EBADF);
   int code = 0;
   if (!WriteAll(fd, bytes, code)) return SystemFailure(error, path, code);
   return true;
@@ -386,10 +386,9 @@ bool Replace(const std::string& chosen, std::string_view bytes, SaveFolder rule,
              WriteError& error) {
   std::string path = chosen;
   if (rule == SaveFolder::kAsGiven) {
+    // A descriptor that is not open is an error, never a name to replace.
     const int named = NamedDescriptor(chosen);
-    if (named >= 0 && ::fcntl(named, F_GETFL) != -1) {
-      return WriteThrough(named, chosen, bytes, error);
-    }
+    if (named >= 0) return WriteThrough(named, chosen, bytes, error);
     struct stat target;
     if (::stat(chosen.c_str(), &target) == 0 && !S_ISREG(target.st_mode) &&
         !S_ISDIR(target.st_mode)) {

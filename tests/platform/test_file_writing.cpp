@@ -11,14 +11,15 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/resource.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #endif
 
@@ -273,6 +274,10 @@ TEST(SafeResultFile, WritesANamedDescriptorAtItsOffset) {
   EXPECT_EQ(now.st_ino, old.st_ino);
   EXPECT_EQ(Read(out), "before\n" + kResultBytes + kResultBytes + "after\n");
   EXPECT_EQ(Names(test.path()), std::vector<std::string>{"out.txt"});
+  // Closed, the descriptor is an error, not a name to replace.
+  EXPECT_FALSE(WriteFileSafely("/dev/fd/" + std::to_string(fd), kResultBytes, error));
+  EXPECT_EQ(error.failure, WriteFailure::kOther) << Describe(error);
+  EXPECT_EQ(error.code, EBADF);
 }
 
 TEST(SafeResultFile, AFailureHalfwayLeavesTheOldFile) {
