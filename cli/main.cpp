@@ -22,6 +22,7 @@
 #include "calculators/common/text.h"
 #include "calculators/common/unit.h"
 #include "cli/console.h"
+#include "platform/file_writing.h"
 
 namespace {
 
@@ -203,9 +204,11 @@ int main(int argc, char** argv) {
     return outcome.status == UnitOutcome::Status::kRefused ? kExitRefused : kExitFailed;
   }
   if (line.save && outcome.offersSave) {
-    std::string error;
-    if (!taketa::WriteResultFile(line.saveFile, outcome.file, error)) {
-      std::fprintf(stderr, "taketa-calc: %s\n", error.c_str());
+    // Written before the result lines: with --save /dev/stdout they follow
+    // the file's bytes.
+    taketa::WriteError error;
+    if (!taketa::WriteFileSafely(line.saveFile, taketa::EncodeResultFile(outcome.file), error)) {
+      std::fprintf(stderr, "taketa-calc: %s\n", taketa::Describe(error).c_str());
       return kExitCannotSave;
     }
   }

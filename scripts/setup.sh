@@ -27,8 +27,8 @@ base=(
 )
 checks=(clang libclang-rt-14-dev)
 package=(
-  dpkg-dev file desktop-file-utils appstream  # building and checking the .deb
-  librsvg2-bin icoutils                        # scripts/make-icons.sh draws the icons
+  dpkg-dev file desktop-file-utils appstream lintian  # building and checking the .deb
+  librsvg2-bin icoutils                                # scripts/make-icons.sh draws the icons
 )
 windows=(
   g++-mingw-w64-x86-64-posix wine64 googletest  # the cross build and its tests

@@ -66,7 +66,7 @@ void StartupTest::saveQuestionButtonsAreJapanese() {
     if (box == nullptr) return;
     poll.stop();
     asked = true;
-    question = box->text();
+    question = box->text().remove(QChar(0x2060));  // the word joiners that keep words whole
     if (QAbstractButton* button = box->button(QMessageBox::Yes)) yes = button->text();
     if (QAbstractButton* button = box->button(QMessageBox::No)) {
       no = button->text();
