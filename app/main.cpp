@@ -5,7 +5,7 @@
 
 #include "app/menu_window.h"
 #include "app/startup.h"
-#include "app/windows.h"
+#include "app/window_instances.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/windows.h"
+#include "app/window_instances.h"
 #include "calculators/Njoukon/Njoukon_window.h"
 #include "calculators/ensyuuritu/ensyuuritu_window.h"
 #include "calculators/heihoukon1/heihoukon1_window.h"

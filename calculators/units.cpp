@@ -35,7 +35,7 @@ constexpr std::array kUnits = {
     Unit{"warizan3", 2, false, warizan3::RunUnit},
     Unit{"kaijou", 1, true, kaijou::RunUnit},
     Unit{"ruijou", 2, true, ruijou::RunUnit},
-    Unit{"soinsuu2", 1, true, soinsuu2::RunUnit},
+    Unit{"soinsuu2", 1, true, soinsuu2::RunUnit, soinsuu2::BuildNote},
     Unit{"junretu", 2, true, junretu::RunUnit},
     Unit{"kumiawase", 2, true, kumiawase::RunUnit},
     Unit{"warizan4", 2, false, warizan4::RunUnit},

@@ -8,8 +8,9 @@
 // makes every argument after it an input.
 //
 // Exit status: 0 done (result lines on standard output), 2 input refused
-// (the message on standard error), 64 usage error, 74 the --save file could
-// not be written, 130 interrupted.
+// (the message on standard error), 64 usage error, 70 the result's digits
+// could not be settled (the message on standard error), 74 the --save file
+// could not be written, 130 interrupted.
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -20,8 +21,8 @@
 #include "calculators/common/result_file.h"
 #include "calculators/common/text.h"
 #include "calculators/common/unit.h"
-#include "calculators/soinsuu2/fast_factoring.h"
 #include "cli/console.h"
+#include "platform/file_writing.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ using taketa::UnitOutcome;
 
 constexpr int kExitRefused = 2;
 constexpr int kExitUsage = 64;
+constexpr int kExitFailed = 70;
 constexpr int kExitCannotSave = 74;
 constexpr int kExitInterrupted = 130;
 
@@ -60,16 +62,15 @@ void PrintUsage(std::FILE* out) {
       "  --           every argument after this one is an input\n"
       "\n"
       "Exit status: 0 done, 2 input refused (message on standard error),\n"
-      "64 usage error, 74 FILE not written, 130 interrupted.\n"
+      "64 usage error, 70 result not settled (message on standard error),\n"
+      "74 FILE not written, 130 interrupted.\n"
       "\n"
       "Units (inputs):\n",
       out);
   for (const Unit& unit : taketa::AllUnits()) {
-    const bool slowFactoring = unit.name == "soinsuu2" && !taketa::soinsuu2::HasFastFactoring();
+    const std::string note(unit.note ? unit.note() : "");
     std::fprintf(out, "  %-17s %d%s\n", std::string(unit.name).c_str(), unit.inputCount,
-                 !unit.run        ? "  (not built yet)"
-                 : slowFactoring ? "  (trial division only: no fast phase in this build)"
-                                 : "");
+                 note.empty() ? "" : ("  (" + note + ")").c_str());
   }
 }
 
@@ -182,10 +183,6 @@ int main(int argc, char** argv) {
   const std::string& unitName = line.positional.front();
   const Unit* unit = FindUnit(unitName);
   if (unit == nullptr) return UsageError("unknown unit " + unitName);
-  if (unit->run == nullptr) {
-    std::fprintf(stderr, "taketa-calc: the unit %s is not built yet\n", unitName.c_str());
-    return kExitUsage;
-  }
   std::vector<std::string> inputs(unit->inputCount);
   if (line.positional.size() - 1 > inputs.size()) {
     return UsageError(unitName + " takes " + std::to_string(unit->inputCount) + " input(s)");
@@ -201,14 +198,17 @@ int main(int argc, char** argv) {
   const UnitOutcome outcome = unit->run(inputs, run);
   run.Flush();
   if (interrupted || outcome.status == UnitOutcome::Status::kStopped) return kExitInterrupted;
-  if (outcome.status == UnitOutcome::Status::kRefused) {
+  if (outcome.status == UnitOutcome::Status::kRefused ||
+      outcome.status == UnitOutcome::Status::kFailed) {
     std::fprintf(stderr, "%s\n", outcome.error.message.c_str());
-    return kExitRefused;
+    return outcome.status == UnitOutcome::Status::kRefused ? kExitRefused : kExitFailed;
   }
   if (line.save && outcome.offersSave) {
-    std::string error;
-    if (!taketa::WriteResultFile(line.saveFile, outcome.file, error)) {
-      std::fprintf(stderr, "taketa-calc: %s\n", error.c_str());
+    // Written before the result lines: with --save /dev/stdout they follow
+    // the file's bytes.
+    taketa::WriteError error;
+    if (!taketa::WriteFileSafely(line.saveFile, taketa::EncodeResultFile(outcome.file), error)) {
+      std::fprintf(stderr, "taketa-calc: %s\n", taketa::Describe(error).c_str());
       return kExitCannotSave;
     }
   }

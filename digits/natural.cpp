@@ -391,4 +391,13 @@ Natural Sqrt(const Natural& a) {
   return SettleRoot(a, (Sqrt(a.ShiftedDown(2 * k)) + Natural(1)).ShiftedUp(k));
 }
 
+Natural Power(const Natural& base, std::uint64_t e) {
+  Natural result(1), square = base;
+  for (; e != 0; e >>= 1) {
+    if (e & 1) result = result * square;
+    if (e > 1) square = square * square;
+  }
+  return result;
+}
+
 }  // namespace taketa

@@ -80,4 +80,7 @@ void DivMod(const Natural& a, const Natural& b, Natural& q, Natural& r);
 // floor(sqrt(a)).
 Natural Sqrt(const Natural& a);
 
+// base^e, by repeated squaring.
+Natural Power(const Natural& base, std::uint64_t e);
+
 }  // namespace taketa

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -11,6 +12,7 @@
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextLayout>
+#include <utility>
 
 #include "calculators/common/text.h"
 
@@ -78,6 +80,16 @@ RichEditBox::RichEditBox(QWidget* parent)
   copy_->setObjectName(QStringLiteral("Copy1"));
   paste_->setObjectName(QStringLiteral("Paste1"));
   selectAll_->setObjectName(QStringLiteral("SelectAll1"));
+  // The keys the box itself takes, shown in the menu as every other result
+  // box's menu shows them, and taken by the open menu only (the box's own
+  // keys stay the box's).
+  const std::pair<QAction*, QKeySequence::StandardKey> keys[] = {
+      {copy_, QKeySequence::Copy}, {paste_, QKeySequence::Paste},
+      {selectAll_, QKeySequence::SelectAll}};
+  for (const auto& [action, key] : keys) {
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetShortcut);
+  }
   connect(copy_, &QAction::triggered, this, &RichEditBox::Copy1Click);
   connect(paste_, &QAction::triggered, this, &RichEditBox::Paste1Click);
   connect(selectAll_, &QAction::triggered, this, &RichEditBox::SelectAll1Click);

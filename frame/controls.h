@@ -42,7 +42,8 @@ class MemoBox : public QPlainTextEdit {
 // Copy1 "コピー" copies the selection (nothing selected: the clipboard keeps
 // what it holds), Paste1 "貼り付け" pastes the clipboard's text at the
 // caret, replacing the selection, SelectAll1 "すべてを選択" selects the
-// whole text.
+// whole text. The entries show their keys (Ctrl+C, Ctrl+V, Ctrl+A), as the
+// menus of the other result boxes do.
 class RichEditBox : public MemoBox {
   Q_OBJECT
 

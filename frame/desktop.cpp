@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
+#include <QTextBoundaryFinder>
 #include <QUrl>
 
 #ifndef Q_OS_WIN
@@ -19,6 +21,8 @@ namespace taketa {
 namespace {
 
 const QString kCaption = QStringLiteral("多桁");
+// U+2060 WORD JOINER: no line break on either side, and nothing to see.
+constexpr QChar kWordJoiner(0x2060);
 
 #ifndef Q_OS_WIN
 // The session's runtime folder when it is safe to save into: an absolute
@@ -39,26 +43,34 @@ QString UserName() {
 }
 #endif
 
+// A message box of the window `parent` belongs to, with `text` broken into
+// lines between words only, shown once the window is in front.
+int ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                   QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, kCaption, MessageBoxText(text), buttons, parent);
+  if (buttons.testFlag(QMessageBox::Yes)) {
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+  }
+  BringToFront(parent);
+  return box.exec();
+}
+
 class SystemDesktop final : public Desktop {
  public:
   void Beep() override { QApplication::beep(); }
 
   void Inform(QWidget* parent, const QString& text) override {
-    QMessageBox box(QMessageBox::NoIcon, kCaption, text, QMessageBox::Ok, parent);
-    box.exec();
+    ShowMessageBox(parent, QMessageBox::NoIcon, text, QMessageBox::Ok);
   }
 
   bool Confirm(QWidget* parent, const QString& text) override {
-    QMessageBox box(QMessageBox::Question, kCaption, text, QMessageBox::Yes | QMessageBox::No,
-                    parent);
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return ShowMessageBox(parent, QMessageBox::Question, text,
+                          QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   }
 
   void ReportError(QWidget* parent, const QString& text) override {
-    QMessageBox box(QMessageBox::Critical, kCaption, text, QMessageBox::Ok, parent);
-    box.exec();
+    ShowMessageBox(parent, QMessageBox::Critical, text, QMessageBox::Ok);
   }
 
   void OpenTextEditor(const SaveLocation& location) override {
@@ -95,6 +107,8 @@ class SystemDesktop final : public Desktop {
   }
 
   QString ChooseSaveFile(QWidget* parent, const QString& suggested) override {
+    KeepNoSettings();
+    BringToFront(parent);
     QFileDialog dialog(parent, QStringLiteral("名前を付けて保存"), suggested,
                        QStringLiteral("テキスト ファイル (*.txt);;すべてのファイル (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -109,6 +123,38 @@ class SystemDesktop final : public Desktop {
 Desktop* chosen = nullptr;
 
 }  // namespace
+
+QString MessageBoxText(const QString& text) {
+  QTextBoundaryFinder lines(QTextBoundaryFinder::Line, text);
+  QString shown;
+  shown.reserve(text.size() + text.size() / 2);
+  qsizetype from = 0;
+  for (qsizetype at = lines.toNextBoundary(); at > 0 && at < text.size();
+       at = lines.toNextBoundary()) {
+    shown += QStringView(text).mid(from, at - from);
+    // A line may still break after a space or a line break, nowhere else.
+    if (!text[at - 1].isSpace()) shown += kWordJoiner;
+    from = at;
+  }
+  shown += QStringView(text).mid(from);
+  return shown;
+}
+
+void BringToFront(QWidget* widget) {
+  if (widget == nullptr) return;
+  QWidget* window = widget->window();
+  if (window->isMinimized()) window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  window->raise();
+  window->activateWindow();
+}
+
+void KeepNoSettings() {
+#ifndef Q_OS_WIN
+  // Below /dev/null no folder, and so no file, can ever be made.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+#endif
+}
 
 QString Desktop::ChooseSaveFile(QWidget*, const QString&) { return {}; }
 

@@ -43,6 +43,26 @@ class Desktop {
   virtual QString ChooseSaveFile(QWidget* parent, const QString& suggested);
 };
 
+// `text` as the system's message boxes show it: its lines break after a
+// space or at a line break and nowhere else, so that a Japanese phrase
+// stays whole ("保存されました。", not "保存されまし" / "た"); the texts put
+// a space where a line may break. The text is the same to read: a word
+// joiner (U+2060) at every other place where a line could break.
+QString MessageBoxText(const QString& text);
+
+// Before a dialog of `widget`'s window opens: a minimised window is restored
+// (to the state it had, maximised for a calculator window), raised and made
+// active, so that the dialog, which every other window waits for, is seen.
+void BringToFront(QWidget* widget);
+
+// Nothing is to persist between runs but the saved result file; the file
+// dialog, though, keeps its last folder and history in the user's Qt
+// settings (QtProject.conf) when it is destroyed, whatever its options.
+// From this call on the user's Qt settings of this process go where no file
+// can be written. (On Windows Qt's settings are in the registry; this does
+// nothing there.)
+void KeepNoSettings();
+
 // The desktop the windows use: the system's unless SetDesktop gave another.
 Desktop& TheDesktop();
 // Uses `desktop` from now on (not owned); nullptr returns to the system's.

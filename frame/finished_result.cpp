@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -19,9 +20,15 @@ namespace {
 
 constexpr qsizetype kLongestName = 64;
 
+// Where the file dialog opens: the documents folder when there is one, else
+// the home folder, as an absolute path (a dialog given a folder that is not
+// there, or a relative one, opens in the working folder and offers a name
+// whose folder is missing).
 QString DocumentsFolder() {
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return documents.isEmpty() ? QDir::homePath() : documents;
+  const QFileInfo folder(!documents.isEmpty() && QFileInfo(documents).isDir() ? documents
+                                                                                : QDir::homePath());
+  return folder.absoluteFilePath();
 }
 
 }  // namespace
@@ -93,9 +100,10 @@ void FinishedResult::SaveAsClick() {
   const QString path =
       desktop.ChooseSaveFile(window_, DocumentsFolder() + '/' + SuggestedFileName(file_->title));
   if (path.isEmpty()) return;
-  std::string error;
-  if (!WriteResultFile(QDir::toNativeSeparators(path).toStdString(), *file_, error)) {
-    desktop.ReportError(window_, ToQString(error));
+  WriteError error;
+  if (!WriteFileSafely(QDir::toNativeSeparators(path).toStdString(), EncodeResultFile(*file_),
+                       error)) {
+    desktop.ReportError(window_, SaveFailureReport({error}));
   }
 }
 

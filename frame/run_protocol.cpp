@@ -62,6 +62,18 @@ void ClearBox(QWidget* box) {
   }
 }
 
+std::vector<std::string> BoxTexts(std::initializer_list<QWidget*> boxes) {
+  std::vector<std::string> texts;
+  for (QWidget* box : boxes) {
+    if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+      texts.push_back(BoxText(edit));
+    } else {
+      texts.push_back(BoxText(qobject_cast<QPlainTextEdit*>(box)));
+    }
+  }
+  return texts;
+}
+
 void BeginOneShot(std::initializer_list<QWidget*> resultBoxes) {
   for (QWidget* box : resultBoxes) ClearBox(box);
   LetEventsRun();
@@ -84,6 +96,11 @@ void ReportInputError(QWidget* window, const InputError& error,
   if (error.box >= 0 && static_cast<std::size_t>(error.box) < inputBoxes.size()) {
     inputBoxes.begin()[error.box]->setFocus();
   }
+}
+
+void ReportFailure(QWidget* window, const UnitOutcome& outcome) {
+  TheDesktop().Beep();
+  TheDesktop().Inform(window, ToQString(outcome.error.message));
 }
 
 bool StoppableRun::StopOrBegin() {
@@ -114,12 +131,19 @@ bool StoppableRun::LeaveRunning() {
   return finished;
 }
 
-WindowRunControl::WindowRunControl(StoppableRun& run, std::vector<QPlainTextEdit*> progressBoxes)
+WindowRunControl::WindowRunControl(StoppableRun& run, std::vector<QPlainTextEdit*> progressBoxes,
+                                   std::function<void()> beginComputing)
     : run_(run),
       boxes_(std::move(progressBoxes)),
       pending_(boxes_.size()),
-      changed_(boxes_.size(), false) {
+      changed_(boxes_.size(), false),
+      beginComputing_(std::move(beginComputing)) {
   sinceEvents_.start();
+}
+
+void WindowRunControl::BeginComputing() {
+  if (beginComputing_) beginComputing_();
+  sinceEvents_.restart();
 }
 
 WindowRunControl::~WindowRunControl() { Flush(); }

@@ -5,16 +5,23 @@
 // clears the flag; pending events run between the passes of the
 // calculation. One-shot: events run once before the calculation, so that
 // cleared boxes are painted, and not again until the result is shown.
+//
+// Either way the start handler passes its boxes' texts (BoxTexts) to its
+// unit's run (calculators/common/unit.h) with a RunControl that binds the
+// run's steps to the window's controls, WindowRunControl when stoppable,
+// UnstoppableRun when one-shot, and then shows the UnitOutcome.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QString>
 #include <functional>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "calculators/common/input_error.h"
 #include "calculators/common/run_control.h"
+#include "calculators/common/unit.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -28,6 +35,10 @@ void LetEventsRun();
 // Empties a line edit or a multi-line box.
 void ClearBox(QWidget* box);
 
+// The inputs of a unit's run: the texts of single-line or multi-line boxes
+// as the checks see them (BoxText), in the window's input order.
+std::vector<std::string> BoxTexts(std::initializer_list<QWidget*> boxes);
+
 // One-shot run, first step: empties the result boxes and lets events run
 // once, so that the emptied boxes are painted before the work starts.
 void BeginOneShot(std::initializer_list<QWidget*> resultBoxes);
@@ -35,6 +46,10 @@ void BeginOneShot(std::initializer_list<QWidget*> resultBoxes);
 // Makes the wait notice visible and lets events run once so that it is
 // painted; the window then does not respond until the result is shown.
 void ShowWaitNotice(QWidget* notice);
+
+// A run that ended without a result it could settle (UnitOutcome::kFailed):
+// beep and a message box with its text.
+void ReportFailure(QWidget* window, const UnitOutcome& outcome);
 
 // Beep, a message box with the error's text, the focus to the box it names
 // (boxes in the window's input order) and, where the error says so, the
@@ -68,13 +83,12 @@ class StoppableRun {
   // is hidden.
   void EnterRunning();
 
-  // Runs `compute(RunControl&)`, which returns an optional result, with the
-  // start button reading "計算中止", the exit button hidden and the step
-  // counters going to `progressBoxes`. The result when the run finished,
-  // nullopt when it was stopped; the buttons stay as they are until
-  // LeaveRunning, so that the result can be shown first.
-  template <class Compute>
-  auto Run(std::vector<QPlainTextEdit*> progressBoxes, Compute&& compute);
+  // After a unit's run: true when it finished with a result. A result
+  // computed while the flag was cleared (a stop pressed or the window closed
+  // during the last pass) counts as stopped.
+  bool Finished(const UnitOutcome& outcome) const {
+    return outcome.status == UnitOutcome::Status::kDone && (busy_ || !outcome.computed);
+  }
 
   // After the calculation: the start button reads "計算開始" again, the exit
   // button is shown and the flag is cleared. True when the run finished,
@@ -101,14 +115,18 @@ void StartOnEnter(std::initializer_list<QWidget*> inputBoxes,
 // the first line of the progress boxes, and every pass lets pending events
 // run, at most about 60 times a second, so that a stop press or a close
 // takes effect within a few tens of milliseconds whatever the length of a
-// pass. The boxes show the last counters when the run ends.
+// pass. The boxes show the last counters when the run ends. `beginComputing`
+// is the window's step where the computation begins (its progress boxes
+// shown, EnterRunning).
 class WindowRunControl final : public RunControl {
  public:
-  WindowRunControl(StoppableRun& run, std::vector<QPlainTextEdit*> progressBoxes);
+  WindowRunControl(StoppableRun& run, std::vector<QPlainTextEdit*> progressBoxes,
+                   std::function<void()> beginComputing = {});
   ~WindowRunControl() override;
 
   void ShowProgress(std::string_view text, int box) override;
   bool StopRequested() override;
+  void BeginComputing() override;
 
   // Writes the counters not yet shown.
   void Flush();
@@ -118,17 +136,8 @@ class WindowRunControl final : public RunControl {
   std::vector<QPlainTextEdit*> boxes_;
   std::vector<QString> pending_;
   std::vector<bool> changed_;
+  std::function<void()> beginComputing_;
   QElapsedTimer sinceEvents_;
 };
-
-template <class Compute>
-auto StoppableRun::Run(std::vector<QPlainTextEdit*> progressBoxes, Compute&& compute) {
-  EnterRunning();
-  WindowRunControl control(*this, std::move(progressBoxes));
-  auto result = compute(static_cast<RunControl&>(control));
-  control.Flush();
-  if (!busy_) result.reset();
-  return result;
-}
 
 }  // namespace taketa

@@ -1,9 +1,12 @@
 // Offering to save a finished result.
 #pragma once
 
+#include <QString>
 #include <functional>
+#include <vector>
 
 #include "calculators/common/result_file.h"
+#include "platform/file_writing.h"
 
 class QWidget;
 
@@ -16,5 +19,10 @@ namespace taketa {
 // text editor. When the fallback fails too, the error is reported and
 // nothing else happens. The caller puts the focus where it belongs after.
 void OfferToSave(QWidget* window, const std::function<ResultFile()>& makeFile);
+
+// The error report of a save that failed, in Japanese:
+// "計算結果を保存できませんでした。", then a line for each place tried, its
+// path and why ("/home/user/Temp: フォルダーではありません。").
+QString SaveFailureReport(const std::vector<WriteError>& errors);
 
 }  // namespace taketa

@@ -11,6 +11,7 @@
 
 #include "calculators/common/result_file.h"
 #include "calculators/common/text.h"
+#include "platform/cp932.h"
 
 namespace {
 

@@ -14,6 +14,9 @@
 #include <string_view>
 
 #include "calculators/Njoukon/Njoukon_calc.h"
+#include "calculators/common/counting_steps.h"
+#include "calculators/common/decimal_division.h"
+#include "calculators/common/decimal_power.h"
 #include "calculators/common/result_file.h"
 #include "calculators/common/text.h"
 #include "calculators/common/unit.h"
@@ -110,7 +113,7 @@ void RunChecks(std::size_t unit, std::string_view a, std::string_view b) {
       break;
     case 6:  // warizan1
       check = warizan1::CheckInput(a, b);
-      Title(warizan1::SaveFile(a, b, "1").title);
+      Title(DivisionFile(a, b, "1").title);
       break;
     case 7:  // warizan3
       check = warizan3::CheckInput(a, b);
@@ -149,14 +152,14 @@ void RunChecks(std::size_t unit, std::string_view a, std::string_view b) {
     case 11:
     case 12: {  // junretu, kumiawase
       long n = 0, r = 0;
-      check = unit == 11 ? junretu::CheckInput(a, b, n, r) : kumiawase::CheckInput(a, b, n, r);
+      check = CheckCounts(a, b, n, r);
       Require(check || (1 <= r && r <= n && n <= 50000), "n and r out of range");
       Title(unit == 11 ? junretu::SaveTitle(a, b) : kumiawase::SaveTitle(a, b));
       break;
     }
     case 13:  // warizan4
       check = warizan4::CheckInput(a, b);
-      Title(warizan4::SaveFile(a, b, "1").title);
+      Title(DivisionFile(a, b, "1").title);
       break;
     case 14:  // yuurisuubeki
       check = yuurisuubeki::CheckInput(a, b);
@@ -167,9 +170,8 @@ void RunChecks(std::size_t unit, std::string_view a, std::string_view b) {
       Title(yuurisuubeki::SaveTitle(a, b));
       break;
     case 15: {  // yuurisuubeki2
-      yuurisuubeki2::PowerInput input;
-      check = yuurisuubeki2::CheckInput(a, b, input);
-      if (!check) yuurisuubeki2::SpecialValue(input);
+      check = yuurisuubeki2::CheckInput(a, b);
+      if (!check) yuurisuubeki2::SpecialValue(TakeApartPower(a, b));
       Title(yuurisuubeki2::SaveTitle(a, b));
       break;
     }

@@ -10,7 +10,10 @@
 #            the fuzz targets
 #   package  what building and checking the .deb, and redrawing the icons,
 #            need
-#   windows  the MinGW-w64 cross compiler and Wine, for the Windows build
+#   windows  the MinGW-w64 cross compiler, Wine and NSIS, for the Windows
+#            build, its tests and its installer; then Qt for Windows, built
+#            from Debian's source into a cache (scripts/build-qt-windows.sh;
+#            about half an hour the first time, nothing after)
 #   bench    PARI/GP, whose times the benchmarks set beside their own
 #   all      every group
 set -euo pipefail
@@ -25,10 +28,15 @@ base=(
 )
 checks=(clang libclang-rt-14-dev)
 package=(
-  dpkg-dev file desktop-file-utils appstream  # building and checking the .deb
-  librsvg2-bin                                 # scripts/make-icons.sh draws the PNG icons
+  dpkg-dev file desktop-file-utils appstream lintian  # building and checking the .deb
+  librsvg2-bin icoutils                                # scripts/make-icons.sh draws the icons
 )
-windows=(g++-mingw-w64-x86-64-posix wine64 googletest)
+windows=(
+  g++-mingw-w64-x86-64-posix wine64 googletest  # the cross build and its tests
+  dpkg-dev                                      # dpkg-source unpacks Qt's source
+  nsis                                          # the installer
+  imagemagick xdotool                           # using taketa.exe under Wine on Xvfb, with screenshots
+)
 bench=(pari-gp)
 
 packages=("${base[@]}")
@@ -55,3 +63,10 @@ if ((${#missing[@]} > 0)); then
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+for group in "$@"; do
+  if [[ $group == windows || $group == all ]]; then
+    "$(dirname "$0")/build-qt-windows.sh"
+    break
+  fi
+done

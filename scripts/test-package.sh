@@ -1,11 +1,25 @@
 #!/usr/bin/env bash
 # Builds the .deb from build/ (scripts/test.sh has built everything there)
 # and checks it: the installed tree, the desktop entry, the metainfo, the
-# man pages, the package's contents and Depends. Then installs it with apt,
-# runs the installed programs and removes the package again. Run as root on
-# Debian 12.
+# man pages, the package's contents and Depends, and lintian (no error, no
+# warning). Then runs the programs from the package's files unpacked into a
+# throwaway folder: nothing is installed on the system.
+#
+#   scripts/test-package.sh [--install]
+#
+# --install (CI, on a machine of its own): instead installs the package with
+# apt, runs the installed programs and removes the package again, as well as
+# one installed before. Debian 12; setup.sh installs what is missing as root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+install_package=no
+case "${1:-}" in
+  --install) install_package=yes ;;
+  "") ;;
+  *) echo "usage: scripts/test-package.sh [--install]" >&2; exit 64 ;;
+esac
+
 scripts/setup.sh package
 
 fail() {
@@ -37,6 +51,8 @@ expected=(
   "usr/share/applications/$app_id.desktop"
   usr/share/doc/taketa/LICENSE
   usr/share/doc/taketa/README.md
+  usr/share/doc/taketa/changelog.gz
+  usr/share/doc/taketa/copyright
   "usr/share/icons/hicolor/128x128/apps/$app_id.png"
   "usr/share/icons/hicolor/256x256/apps/$app_id.png"
   "usr/share/icons/hicolor/48x48/apps/$app_id.png"
@@ -83,22 +99,33 @@ for needed in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-translat
   [[ $depends == *"$needed"* ]] || fail "Depends does not name $needed"
 done
 [[ $(dpkg-deb --field "$deb" Version) == "$version" ]] || fail "the package has another version"
+maintainer=$(dpkg-deb --field "$deb" Maintainer)
+[[ $maintainer == *" <"*@*.*">" && $maintainer != *example* ]] ||
+  fail "the package's maintainer is no name and address: $maintainer"
+lintian --fail-on error,warning "$deb" || fail "lintian: errors or warnings above"
 
-# Installed from the package, the programs run.
-if dpkg-query -W -f='${Status}' taketa 2>/dev/null | grep -q "install ok installed"; then
-  echo "Removing the taketa package installed before"
-  apt-get remove -y -q taketa >/dev/null
+if [[ $install_package == yes ]]; then
+  # Installed from the package, the programs run.
+  if dpkg-query -W -f='${Status}' taketa 2>/dev/null | grep -q "install ok installed"; then
+    echo "Removing the taketa package installed before"
+    apt-get remove -y -q taketa >/dev/null
+  fi
+  installed=yes
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "./$deb" \
+    >"$work/apt.log" || { cat "$work/apt.log"; fail "apt-get could not install $deb"; }
+  bin=/usr/bin
+else
+  # The package's own files, unpacked where nothing else looks.
+  dpkg-deb -x "$deb" "$work/root"
+  bin=$work/root/usr/bin
 fi
-installed=yes
-DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "./$deb" >"$work/apt.log" ||
-  { cat "$work/apt.log"; fail "apt-get could not install $deb"; }
 
-pi=$(/usr/bin/taketa-calc ensyuuritu 50)
+pi=$("$bin/taketa-calc" ensyuuritu 50)
 [[ $pi == 31415926535897932384626433832795028841971693993751 ]] || fail "taketa-calc gave $pi"
-[[ $(/usr/bin/taketa-calc --version) == "taketa-calc (Taketa) $version" ]] ||
-  fail "taketa-calc --version: $(/usr/bin/taketa-calc --version)"
+[[ $("$bin/taketa-calc" --version) == "taketa-calc (Taketa) $version" ]] ||
+  fail "taketa-calc --version: $("$bin/taketa-calc" --version)"
 # --version needs no screen.
-taketa_version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM /usr/bin/taketa --version)
+taketa_version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/taketa" --version)
 [[ $taketa_version == "taketa (Taketa) $version" ]] || fail "taketa --version: $taketa_version"
 
 # The program runs until its menu is closed: it passes when it is still
@@ -107,14 +134,19 @@ taketa_version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM /usr/bin/t
 # X screen.
 still_running() {
   local status=0
-  LANG=C "$@" timeout 5 /usr/bin/taketa >"$work/taketa.log" 2>&1 || status=$?
+  LANG=C "$@" timeout 5 "$bin/taketa" >"$work/taketa.log" 2>&1 || status=$?
   [[ $status == 124 ]] || { cat "$work/taketa.log"; fail "taketa ended early (exit status $status): $*"; }
 }
 still_running env QT_QPA_PLATFORM=offscreen
 still_running xvfb-run -a -s "-screen 0 1280x800x24" env -u QT_QPA_PLATFORM
 
-apt-get remove -y -q taketa >/dev/null
-installed=no
-[[ ! -e /usr/bin/taketa && ! -e "/usr/share/applications/$app_id.desktop" ]] ||
-  fail "removing the package left its files"
-echo "test-package: $deb built, checked, installed, run and removed"
+if [[ $install_package == yes ]]; then
+  apt-get remove -y -q taketa >/dev/null
+  installed=no
+  [[ ! -e /usr/bin/taketa && ! -e "/usr/share/applications/$app_id.desktop" ]] ||
+    fail "removing the package left its files"
+  echo "test-package: $deb built, checked, installed, run and removed"
+else
+  echo "test-package: $deb built, checked and run from its files (nothing installed;" \
+    "--install installs it)"
+fi

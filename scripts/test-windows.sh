@@ -1,19 +1,27 @@
 #!/usr/bin/env bash
-# Builds the engine, taketa-calc and the non-GUI tests for 64-bit Windows
-# with MinGW-w64 (into build-windows/), runs every test program under Wine,
-# and compares taketa-calc.exe's output, exit status and saved files byte for
-# byte with the Linux build's (build/, built here when missing).
+# Builds the whole of Taketa for 64-bit Windows with MinGW-w64 (into
+# build-windows/): taketa.exe against a static Qt built from Debian's own
+# source (scripts/build-qt-windows.sh, cached), taketa-calc.exe and every
+# test program. Then, under Wine,
+#
+#  - runs every test program, the window tests on Qt's offscreen platform;
+#  - compares taketa-calc.exe's output, exit status and saved files byte for
+#    byte with the Linux build's (build/, built here when missing);
+#  - uses taketa.exe as a person would, on an X display (Xvfb), and packs,
+#    installs, runs and uninstalls it (scripts/test-windows-desktop.sh).
 #
 # Wine runs in a prefix of its own, build-windows/wineprefix (set
 # TAKETA_WINEPREFIX to use another); its first start takes a while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-
-scripts/setup.sh windows
-
 started=$SECONDS
 elapsed() { echo "$((SECONDS - started)) s"; }
+
+# The packages, then Qt for Windows when its cache is missing.
+scripts/setup.sh windows
+qt=$(scripts/build-qt-windows.sh --prefix)
+echo "Qt for Windows ready after $(elapsed)"
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -31,21 +39,23 @@ fi
 cmake --build build --target taketa-calc
 linux_calc=$root/build/cli/taketa-calc
 
-echo "== Cross build (build-windows/)"
+echo "== Cross build (build-windows/), Qt from $qt"
+# Qt's toolchain file finds that Qt and its Linux tools (moc, rcc), and
+# loads ours, which picks the compiler and keeps the Linux libraries out. A
+# folder configured for another Qt, or without one, starts afresh.
+toolchain=$qt/lib/cmake/Qt6/qt.toolchain.cmake
+if [[ -f build-windows/CMakeCache.txt &&
+  $(sed -n 's/^CMAKE_TOOLCHAIN_FILE:[A-Z]*=//p' build-windows/CMakeCache.txt) != "$toolchain" ]]; then
+  rm -rf build-windows
+fi
 cmake -S . -B build-windows -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DTAKETA_BUILD_GUI=OFF \
+  -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_BUILD_TYPE=Release -DTAKETA_BUILD_GUI=ON \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" "${launcher[@]}"
 cmake --build build-windows
 windows_calc=$root/build-windows/cli/taketa-calc.exe
 echo "built after $(elapsed)"
-
-# Nothing but the system's own DLLs.
-if x86_64-w64-mingw32-objdump -p "$windows_calc" | grep 'DLL Name' |
-  grep -viE 'KERNEL32|msvcrt|SHELL32|USER32|ADVAPI32'; then
-  echo "taketa-calc.exe needs the DLLs above" >&2
-  exit 1
-fi
 
 export WINEPREFIX=${TAKETA_WINEPREFIX:-$root/build-windows/wineprefix}
 export WINEDEBUG=-all
@@ -63,6 +73,28 @@ mkdir -p "$WINEPREFIX"
 "$wineserver" -p
 "$wine" wineboot --init >/dev/null 2>&1 || true
 echo "ready in $((SECONDS - prefix_started)) s"
+
+echo "== The programs' DLLs and kinds"
+# Each program needs no DLL but Windows' own, which are the ones Wine
+# provides in system32: Qt, the C++ runtime and winpthread are linked in.
+for program in app/taketa.exe cli/taketa-calc.exe; do
+  dump=$(x86_64-w64-mingw32-objdump -p "build-windows/$program")
+  for dll in $(sed -n 's/^\tDLL Name: //p' <<<"$dump"); do
+    if [[ ! -e $WINEPREFIX/drive_c/windows/system32/${dll,,} ]]; then
+      echo "$program needs $dll, which is not Windows' own" >&2
+      exit 1
+    fi
+  done
+  grep -q '^Magic[[:space:]]*020b' <<<"$dump" || { echo "$program is not 64-bit" >&2; exit 1; }
+  subsystem=$(sed -n 's/^Subsystem[[:space:]]*//p' <<<"$dump")
+  echo "$program: $subsystem, $(stat -c %s "build-windows/$program") bytes," \
+    "$(sed -n 's/^\tDLL Name: //p' <<<"$dump" | tr '\n' ' ')"
+done
+# taketa.exe opens no console window; taketa-calc.exe is a console program.
+x86_64-w64-mingw32-objdump -p build-windows/app/taketa.exe | grep -q '^Subsystem.*Windows GUI' ||
+  { echo "taketa.exe is not a GUI program" >&2; exit 1; }
+x86_64-w64-mingw32-objdump -p "$windows_calc" | grep -q '^Subsystem.*Windows CUI' ||
+  { echo "taketa-calc.exe is not a console program" >&2; exit 1; }
 
 echo "== Test programs under Wine"
 tests_started=$SECONDS
@@ -153,5 +185,11 @@ else
   failures=$((failures + 1))
 fi
 
-echo "== $failures failure(s); $(elapsed) in all"
+echo "== $failures failure(s) of taketa-calc.exe after $(elapsed)"
 ((failures == 0))
+cd "$root"
+
+# taketa.exe on a screen, the installer and the zip.
+"$wineserver" -k 2>/dev/null || true
+scripts/test-windows-desktop.sh
+echo "== Windows build and tests passed in $(elapsed)"

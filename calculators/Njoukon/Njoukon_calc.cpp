@@ -3,48 +3,14 @@
 #include <optional>
 
 #include "calculators/common/checks.h"
+#include "calculators/common/decimal_input.h"
+#include "calculators/common/decimal_text.h"
 #include "calculators/common/text.h"
 #include "digits/repeated_product.h"
 #include "digits/two_threads.h"
 
 namespace taketa::Njoukon {
 namespace {
-
-// A decimal value as its digits without the point and the number of them
-// after the point.
-struct Scaled {
-  std::string digits;
-  std::size_t decimals = 0;
-};
-
-Scaled ToScaled(std::string_view text) {
-  Scaled value{std::string(text), 0};
-  const std::size_t point = value.digits.find('.');
-  if (point != std::string::npos) {
-    value.decimals = value.digits.size() - point - 1;
-    value.digits.erase(point, 1);
-  }
-  return value;
-}
-
-// a / 10^aScale compared with b / 10^bScale, exactly: -1, 0 or 1.
-int Compare(std::string_view a, std::size_t aScale, std::string_view b, std::size_t bScale) {
-  a = StripLeadingZeros(a);
-  b = StripLeadingZeros(b);
-  if (a.empty() || b.empty()) return a.empty() == b.empty() ? 0 : a.empty() ? -1 : 1;
-  // Both scaled to the larger number of decimals.
-  const std::size_t aLength = a.size() + bScale, bLength = b.size() + aScale;
-  if (aLength != bLength) return aLength < bLength ? -1 : 1;
-  const std::size_t common = std::min(a.size(), b.size());
-  if (const int c = a.substr(0, common).compare(b.substr(0, common)); c != 0) return c < 0 ? -1 : 1;
-  // The longer one continues with digits, the shorter one with zeros.
-  const auto anyDigit = [](std::string_view rest) {
-    return rest.find_first_not_of('0') != std::string_view::npos;
-  };
-  if (anyDigit(a.substr(common))) return 1;
-  if (anyDigit(b.substr(common))) return -1;
-  return 0;
-}
 
 // Adds `amount` (1..9) to the digit at `index` with carries; a carry out of
 // the first digit puts a new digit in front.
@@ -134,25 +100,15 @@ InputCheck CheckDegree(std::string_view edit1, long& degree) {
 }
 
 InputCheck CheckRadicand(std::string_view edit2) {
-  const InputError refused{std::string(kRadicandMessage), 1, {}};
-  if (edit2.empty()) return refused;
-  const std::size_t point = edit2.find('.');
-  const std::size_t length = Cp932Length(edit2);
-  if (point == std::string_view::npos) {
-    if (length > 20) return refused;
-  } else if (length > (point == 0 ? 20u : 21u)) {
-    return InputError{std::string(kRadicandPointMessage), 1, {}};
-  }
-  const Scaled x = ToScaled(edit2);  // a second point stays and fails here
-  if (!AllDigits(x.digits)) return refused;
-  if (StripLeadingZeros(x.digits).empty()) return refused;  // no digit, or 0
-  return std::nullopt;
+  constexpr DecimalInputRules kRules{.maxDigits = 20,
+                                     .lengthMessage = kRadicandMessage,
+                                     .pointLengthMessage = kRadicandPointMessage,
+                                     .rangeMessage = kRadicandMessage,
+                                     .leadingPointCountsZero = true};
+  return CheckPositiveDecimal(edit2, kRules, 1);
 }
 
-bool IsOne(std::string_view edit2) {
-  const Scaled x = ToScaled(edit2);
-  return Compare(x.digits, x.decimals, "1", 0) == 0;
-}
+bool IsOne(std::string_view edit2) { return CompareDecimals(edit2, "1") == 0; }
 
 std::string StageTwoPrompt(std::string_view edit1) {
   return "20桁以内の正の数(整数または小数)を入力してください。その数の " + std::string(edit1) +
@@ -174,15 +130,15 @@ std::string NextCandidate(const std::string& c, bool aboveOne, bool below) {
 // digits and compares the power with the radicand as values, exactly: -1,
 // 0 or 1. step(i) follows the multiplication that reached the power i.
 template <class Step>
-int PowerOrder(RepeatedProduct& power, const std::string& candidate, std::size_t n, const Scaled& x,
-               Step&& step) {
-  const Scaled c = ToScaled(candidate);
+int PowerOrder(RepeatedProduct& power, const std::string& candidate, std::size_t n,
+               const DecimalDigits& x, Step&& step) {
+  const DecimalDigits c = SplitDecimal(candidate);
   power.Reset(c.digits, c.digits, c.digits.size() * n);
   for (std::size_t i = 2; i <= n; ++i) {
     power.Multiply();
     step(i);
   }
-  return Compare(power.ToDecimal(), c.decimals * n, x.digits, x.decimals);
+  return CompareScaled(power.ToDecimal(), c.decimals * n, x.digits, x.decimals);
 }
 
 // Below this degree a candidate's power takes a few microseconds at most.
@@ -198,15 +154,15 @@ constexpr long kSecondCoreFrom = 8;
 // same order of candidates, with the same steps shown.
 std::optional<std::string> Root(std::string_view edit2, long degree, RunControl& run,
                                 bool raiseAhead) {
-  const Scaled x = ToScaled(edit2);
-  const bool aboveOne = Compare(x.digits, x.decimals, "1", 0) > 0;
+  const DecimalDigits x = SplitDecimal(edit2);
+  const bool aboveOne = CompareScaled(x.digits, x.decimals, "1", 0) > 0;
   const auto n = static_cast<std::size_t>(degree);
   std::string candidate = aboveOne ? "2" : "0.9";
   RepeatedProduct power, ahead;
   // The helper is busy with a candidate of its own: no step is shared.
   power.ShareWorkFrom(~std::size_t{0});
   ahead.ShareWorkFrom(~std::size_t{0});
-  std::string next;      // the candidate the helper raised, "" when none
+  std::string next;  // the candidate the helper raised, "" when none
   int nextOrder = 0;
   std::optional<HelperThread> helper;  // after what it uses: it ends first
   if (raiseAhead && degree >= kSecondCoreFrom) helper.emplace();
@@ -246,13 +202,15 @@ UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   long degree = 0;
   if (InputCheck error = CheckDegree(inputs[0], degree)) return UnitOutcome::Refused(*error);
   if (InputCheck error = CheckRadicand(inputs[1])) return UnitOutcome::Refused(*error);
+  const std::string title = SaveTitle(inputs[0], inputs[1]);
   if (IsOne(inputs[1])) {
     // Shown at once, without a save offer.
-    return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0], inputs[1]), {"1"}}, false};
+    return UnitOutcome::Special({title, {"1"}}, {ResultCaption(degree), "1"}, false);
   }
+  run.BeginComputing();
   std::optional<std::string> root = Root(inputs[1], degree, run);
   if (!root) return UnitOutcome::Stopped();
-  return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0], inputs[1]), {std::move(*root)}}, true};
+  return UnitOutcome::Done({title, {*root}}, {ResultCaption(degree), *root});
 }
 
 }  // namespace taketa::Njoukon

@@ -49,9 +49,13 @@ std::string ResultCaption(long degree);
 std::optional<std::string> Root(std::string_view edit2, long degree, RunControl& run,
                                 bool raiseAhead = true);
 
-// Title line of the saved file, from the boxes' texts at the moment of saving.
+// Title line of the saved file, from the boxes' texts.
 std::string SaveTitle(std::string_view edit1, std::string_view edit2);
 
+// The second stage's run: N (again: it may have changed since the first
+// stage) and the radicand checked; the root of 1 at once, without a save
+// offer; otherwise the root, its progress in kLengthBox and kPowerBox.
+// Shown: Label5's caption, then the root.
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::Njoukon

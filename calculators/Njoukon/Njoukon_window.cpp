@@ -108,53 +108,49 @@ void Tfrm_Njoukon::Button3Click() {
   if (run_.StopOrBegin()) return;
   Label5->setVisible(false);
   Edit3->setVisible(false);
-  // N may have been changed since the first stage: it is checked again.
-  // The inputs the result is computed from.
-  const std::string edit1 = BoxText(Edit1), radicand = BoxText(Edit2);
-  long degree = 0;
-  InputCheck error = Njoukon::CheckDegree(edit1, degree);
-  if (!error) error = Njoukon::CheckRadicand(radicand);
-  if (error) {
-    run_.Refuse(this, *error, {Edit1, Edit2});
+  WindowRunControl control(run_, {Memo2, Memo3}, [this] {
+    Memo1->setVisible(true);
+    Memo2->setVisible(true);
+    Memo3->setVisible(true);
+    Memo2->clear();
+    Memo3->clear();
+    LetEventsRun();
+    run_.EnterRunning();
+  });
+  const UnitOutcome outcome = Njoukon::RunUnit(BoxTexts({Edit1, Edit2}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    run_.Refuse(this, outcome.error, {Edit1, Edit2});
     return;
   }
-  if (Njoukon::IsOne(radicand)) {
+  if (!outcome.computed) {
     // The root of 1, at once: no dialog, no file.
     TheDesktop().Beep();
-    Label5->setText(ToQString(Njoukon::ResultCaption(degree)));
-    Label5->adjustSize();
-    Label5->setVisible(true);
-    Edit3->setText(QStringLiteral("1"));
-    Edit3->setVisible(true);
+    ShowRoot(outcome);
     run_.Stop();
     return;
   }
-  Memo1->setVisible(true);
-  Memo2->setVisible(true);
-  Memo3->setVisible(true);
-  Memo2->clear();
-  Memo3->clear();
-  LetEventsRun();
-  const std::optional<std::string> root = run_.Run(
-      {Memo2, Memo3}, [&](RunControl& control) { return Njoukon::Root(radicand, degree, control); });
-  const bool finished = root.has_value();
+  control.Flush();
+  const bool finished = run_.Finished(outcome);
+  Memo1->setVisible(false);
   if (finished) {
-    Memo1->setVisible(false);
-    Label5->setText(ToQString(Njoukon::ResultCaption(degree)));
-    Label5->adjustSize();
-    Label5->setVisible(true);
-    Edit3->setText(ToQString(*root));
-    Edit3->setCursorPosition(0);
-    Edit3->setVisible(true);
+    ShowRoot(outcome);
   } else {
-    Memo1->setVisible(false);
     Memo2->setVisible(false);
     Memo3->setVisible(false);
   }
   run_.LeaveRunning();
   if (!finished) return;
-  finished_.KeepAndOffer({Njoukon::SaveTitle(edit1, radicand), {*root}});
+  finished_.KeepAndOffer(outcome.file);
   Edit2->setFocus();
+}
+
+void Tfrm_Njoukon::ShowRoot(const UnitOutcome& outcome) {
+  Label5->setText(ToQString(outcome.shown[0]));
+  Label5->adjustSize();
+  Label5->setVisible(true);
+  Edit3->setText(ToQString(outcome.shown[1]));
+  if (outcome.computed) Edit3->setCursorPosition(0);  // a long root from its first digit
+  Edit3->setVisible(true);
 }
 
 void Tfrm_Njoukon::Button4Click() {

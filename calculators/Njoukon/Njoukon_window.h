@@ -54,6 +54,8 @@ class Tfrm_Njoukon : public CalculatorWindow {
  private:
   void ReturnToStageOne();
   void HideResult();
+  // Label5's caption and the root in Edit3.
+  void ShowRoot(const UnitOutcome& outcome);
 
   StoppableRun run_;
   FinishedResult finished_;

@@ -1,6 +1,7 @@
 // Input checks that several calculators share.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "calculators/common/input_error.h"
@@ -14,5 +15,10 @@ namespace taketa {
 InputCheck CheckNaturalNumber(std::string_view text, std::size_t maxLength, long lo, long hi,
                               std::string_view rangeMessage, std::string_view lengthMessage,
                               int box, long& value);
+
+// The number of digits N of a constant (pi, e): a natural number from 2 to
+// 60000 of at most five characters, in the first box. On success sets
+// `digits`.
+InputCheck CheckDigitCount(std::string_view text, int& digits);
 
 }  // namespace taketa

@@ -9,9 +9,12 @@
 // value lies to a carry.
 #pragma once
 
+#include <cassert>
+#include <climits>
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 #include "digits/natural.h"
 
@@ -70,5 +73,24 @@ std::string ExactDecimalText(const DecimalBounds& value);
 // last digit, at scale 10^-decimals: [text, text + one unit of its last
 // digit).
 DecimalBounds TruncatedTextBounds(std::string_view text, long decimals);
+
+// The largest working precision a calculation tries before it gives up on
+// settling its digits. The values shown are irrational, and a few guard
+// digits settle them, or rational and exact from their second attempt;
+// the cap only keeps a fault from running for ever.
+inline constexpr int kMaxPrecision = 3200;
+
+// attempt(precision) for precision = first, 2 first, 4 first, ... up to
+// `cap`, until one settles the digits (returns a value, not nullopt); that
+// value, or nullopt when none up to the cap did.
+template <class Attempt>
+auto WithMorePrecision(int first, Attempt&& attempt, int cap = kMaxPrecision)
+    -> std::invoke_result_t<Attempt&, int> {
+  assert(first > 0 && cap <= INT_MAX / 2);  // doubling never overflows
+  for (int precision = first; precision <= cap; precision *= 2) {
+    if (auto settled = attempt(precision)) return settled;
+  }
+  return std::nullopt;
+}
 
 }  // namespace taketa

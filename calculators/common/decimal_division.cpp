@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 #include "calculators/common/text.h"
 #include "digits/natural.h"
@@ -71,6 +72,10 @@ std::string DivideDecimals(std::string_view a, std::string_view b, std::size_t m
     if (before != 1 && text[0] == '0') text.erase(0, 1);
   }
   return text;
+}
+
+ResultFile DivisionFile(std::string_view a, std::string_view b, std::string quotient) {
+  return {Concat({a, "÷", b, "の計算結果（商）"}), {std::string(ResultFile::kLoneCr), std::move(quotient)}};
 }
 
 }  // namespace taketa

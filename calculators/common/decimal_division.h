@@ -1,11 +1,14 @@
-// Division of two positive decimal numbers: a quotient that terminates is
-// shown exactly, with its point and nothing superfluous; one that does not
-// is cut off (never rounded) after a fixed number of quotient digits.
+// Division of two positive decimal numbers, shared by the division windows
+// of up to 50 and up to 2000 digits: a quotient that terminates is shown
+// exactly, with its point and nothing superfluous; one that does not is cut
+// off (never rounded) after a fixed number of quotient digits.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "calculators/common/result_file.h"
 
 namespace taketa {
 
@@ -36,5 +39,9 @@ std::string QuotientDigits(const NormalForm& a, const NormalForm& b, std::size_t
 // begins "0." and -E zeros. Both texts must pass the input checks.
 std::string DivideDecimals(std::string_view a, std::string_view b,
                            std::size_t maxDigits = kQuotientDigits);
+
+// The saved file of a division window: the title from the texts of A and B,
+// a line holding a lone carriage return, then the quotient.
+ResultFile DivisionFile(std::string_view a, std::string_view b, std::string quotient);
 
 }  // namespace taketa

@@ -1,7 +1,9 @@
 #include "calculators/common/decimal_input.h"
 
+#include <optional>
 #include <string>
 
+#include "calculators/common/decimal_text.h"
 #include "calculators/common/line_break.h"
 #include "calculators/common/text.h"
 
@@ -18,11 +20,12 @@ InputCheck CheckPositiveDecimal(std::string_view text, const DecimalInputRules& 
   if (point == std::string_view::npos && length > rules.maxDigits) {
     return InputError{std::string(rules.lengthMessage), box, counter};
   }
-  if (point != std::string_view::npos && length > rules.maxDigits + 1) {
+  const std::size_t withPoint =
+      rules.leadingPointCountsZero && point == 0 ? rules.maxDigits : rules.maxDigits + 1;
+  if (point != std::string_view::npos && length > withPoint) {
     return InputError{std::string(rules.pointLengthMessage), box, counter};
   }
-  std::string digits(text);
-  if (point != std::string_view::npos) digits.erase(point, 1);
+  const std::string digits = SplitDecimal(text).digits;
   if (!AllDigits(digits) || StripLeadingZeros(digits).empty()) {
     return InputError{std::string(rules.rangeMessage), box, {}};
   }

@@ -3,6 +3,7 @@
 #include <cassert>
 #include <initializer_list>
 
+#include "calculators/common/decimal_text.h"
 #include "calculators/common/text.h"
 #include "digits/decimal_text_division.h"
 #include "digits/digit_array.h"
@@ -24,14 +25,8 @@ struct ScaledNumber {
 };
 
 ScaledNumber ParseDecimal(std::string_view text) {
-  ScaledNumber number;
-  std::string digits;
-  const std::size_t point = text.find('.');
-  for (char c : text)
-    if (c != '.') digits += c;
-  number.value = Natural::FromDecimal(digits);
-  number.places = point == std::string_view::npos ? 0 : static_cast<long>(text.size() - point - 1);
-  return number;
+  const DecimalDigits split = SplitDecimal(text);
+  return {Natural::FromDecimal(split.digits), static_cast<long>(split.decimals)};
 }
 
 // a / b by DivideDecimalText with `digits` quotient digits, as bounds at
@@ -123,47 +118,9 @@ DecimalBounds OddPowerSeries(const Natural& ylo, const Natural& yabove, int deci
 
 }  // namespace
 
-InputCheck CheckPositiveDecimal(std::string_view text, std::string_view message,
-                                std::string_view lengthMessage, int box) {
-  const InputError refused{std::string(message), box, {}};
-  if (text.empty()) return refused;
-  const std::size_t length = Cp932Length(text);
-  const std::size_t point = text.find('.');
-  if (point == std::string_view::npos) {
-    if (length > 20) return refused;
-  } else if (length > (point == 0 ? 20u : 21u)) {
-    return InputError{std::string(lengthMessage), box, {}};
-  }
-  std::string rest(text);
-  if (point != std::string_view::npos) rest.erase(point, 1);
-  if (!AllDigits(rest)) return refused;
-  // Only digits are left: the number is above 0 when one of them is not 0
-  // (a lone "." has none and is no number at all).
-  if (rest.find_first_not_of('0') == std::string::npos) return refused;
-  return std::nullopt;
-}
-
-std::string NormaliseDecimal(std::string_view text) {
-  const std::size_t first = text.find_first_not_of('0');
-  if (first == std::string_view::npos) return "0";
-  std::string t;
-  if (text[first] != '.') {
-    t = text.substr(first);
-  } else if (first == 0) {
-    t = Concat({"0", text});
-  } else {
-    t = text.substr(first - 1);
-  }
-  if (t.find('.') != std::string::npos) {
-    t.erase(t.find_last_not_of('0') + 1);
-    if (t.back() == '.') t.pop_back();
-  }
-  return t;
-}
-
 ReducedNumber Reduce(std::string_view text) {
   ReducedNumber x;
-  x.normalised = NormaliseDecimal(text);
+  x.normalised = NormalisedDecimal(text);
   const std::string& t = x.normalised;
   const std::size_t point = t.find('.');
   std::string digits;  // d's digits

@@ -17,33 +17,19 @@
 #include <string_view>
 
 #include "calculators/common/decimal_bounds.h"
-#include "calculators/common/input_error.h"
 
 namespace taketa {
 
-// The checks of a box for a positive number of up to 20 digits, in this
-// order: empty (message); too long (no point: over 20 bytes, message; point
-// first: over 20, lengthMessage; point elsewhere: over 21, lengthMessage);
-// a character other than a digit besides the first point (message); no
-// digit other than 0, a lone "." included (message).
-InputCheck CheckPositiveDecimal(std::string_view text, std::string_view message,
-                                std::string_view lengthMessage, int box);
-
-// Leading zeros dropped (one kept before a leading point); with a point,
-// trailing zeros dropped, and the point when it is then last: "007" gives
-// "7", ".50" gives "0.5", "5." gives "5", "2.50" gives "2.5", "10" stays.
-std::string NormaliseDecimal(std::string_view text);
-
 // A positive decimal text brought to x = d × 10^(±k).
 struct ReducedNumber {
-  std::string normalised;  // NormaliseDecimal of the input
+  std::string normalised;  // NormalisedDecimal of the input
   std::string mantissa;    // d: one digit, ".", the rest ("5." for one significant digit)
   int k = 0;
   int comparedWithOne = 0;  // -1 below 1, 0 equal, +1 above
   bool mantissaIsOne = false;  // d = 1: x is a power of ten
 };
 
-// Precondition: `text` passes CheckPositiveDecimal.
+// Precondition: `text` is a decimal text with a digit other than 0.
 ReducedNumber Reduce(std::string_view text);
 
 // ln 10 to `decimals` decimals.

@@ -21,13 +21,9 @@ bool EndsWithLineBreak(std::string_view text);
 // Turns every line break (LF, or CR LF) into CR LF.
 std::string WithCrLf(std::string_view text);
 
-// `text` in code page 932 (Shift-JIS). A character that code page cannot hold
-// becomes '?'.
-std::string ToCp932(std::string_view utf8);
-
-// The length the input checks use: bytes of the text in code page 932. A
-// full-width character counts 2, a line break (CR LF) 2, a character the code
-// page cannot hold 1.
+// The length the input checks use: bytes of the text in code page 932
+// (ToCp932 in platform/cp932.h). A full-width character counts 2, a line
+// break (CR LF) 2, a character the code page cannot hold 1.
 std::size_t Cp932Length(std::string_view utf8);
 
 // The parts one after another.

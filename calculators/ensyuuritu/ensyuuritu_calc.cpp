@@ -6,10 +6,7 @@
 namespace taketa::ensyuuritu {
 
 InputCheck CheckInput(std::string_view edit1, int& digits) {
-  long value = 0;
-  InputCheck error = CheckNaturalNumber(edit1, 5, 2, 60000, kRangeMessage, kLengthMessage, 0, value);
-  if (!error) digits = static_cast<int>(value);
-  return error;
+  return CheckDigitCount(edit1, digits);
 }
 
 std::optional<std::string> Compute(int digits, RunControl& run) { return PiDigits(digits, run); }
@@ -19,9 +16,10 @@ std::string SaveTitle(std::string_view edit1) { return "円周率" + std::string
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   int digits = 0;
   if (InputCheck error = CheckInput(inputs[0], digits)) return UnitOutcome::Refused(*error);
+  run.BeginComputing();
   std::optional<std::string> pi = Compute(digits, run);
   if (!pi) return UnitOutcome::Stopped();
-  return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0]), {std::move(*pi)}}, true};
+  return UnitOutcome::Done({SaveTitle(inputs[0]), {std::move(*pi)}});
 }
 
 }  // namespace taketa::ensyuuritu

@@ -12,10 +12,6 @@
 
 namespace taketa::ensyuuritu {
 
-inline constexpr std::string_view kRangeMessage =
-    "半角数字で 2以上 60000以下の自然数を入力してください。";
-inline constexpr std::string_view kLengthMessage = "入力文字数を5以下にしてください。";
-
 // Checks the text of Edit1 (the number of digits N); on success sets digits.
 InputCheck CheckInput(std::string_view edit1, int& digits);
 
@@ -23,9 +19,10 @@ InputCheck CheckInput(std::string_view edit1, int& digits);
 // the term index k of each pass goes to progress box 0. nullopt when stopped.
 std::optional<std::string> Compute(int digits, RunControl& run);
 
-// Title line of the saved file, from Edit1's text at the moment of saving.
+// Title line of the saved file, from Edit1's text.
 std::string SaveTitle(std::string_view edit1);
 
+// Edit1 checked, then the digits (shown in Memo1).
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::ensyuuritu

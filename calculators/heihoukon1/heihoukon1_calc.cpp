@@ -26,9 +26,10 @@ std::string Compute(std::string_view n) {
 
 std::string SaveTitle(std::string_view n) { return std::string(n) + "の平方根の整数部分"; }
 
-UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl&) {
+UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   if (InputCheck error = CheckInput(inputs[0])) return UnitOutcome::Refused(*error);
-  return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0]), {Compute(inputs[0])}}, true};
+  run.BeginComputing();
+  return UnitOutcome::Done({SaveTitle(inputs[0]), {Compute(inputs[0])}});
 }
 
 }  // namespace taketa::heihoukon1

@@ -24,9 +24,10 @@ InputCheck CheckInput(std::string_view n);
 // floor(sqrt(N)) without leading zeros: (n + 1) / 2 digits for an n-digit N.
 std::string Compute(std::string_view n);
 
-// Title line of the saved file, from Memo1's text at the moment of saving.
+// Title line of the saved file, from Memo1's text.
 std::string SaveTitle(std::string_view n);
 
+// Memo1 checked, then the root (shown in Memo2).
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::heihoukon1

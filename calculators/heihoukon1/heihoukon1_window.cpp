@@ -54,14 +54,14 @@ void Tfrm_heihoukon1::Memo1Change() {
 
 void Tfrm_heihoukon1::Button1Click() {
   BeginOneShot({Memo2});
-  const std::string memo1 = BoxText(Memo1);  // the input the result is computed from
-  if (InputCheck error = heihoukon1::CheckInput(memo1)) {
-    ReportInputError(this, *error, {Memo1});
+  UnstoppableRun control;
+  const UnitOutcome outcome = heihoukon1::RunUnit(BoxTexts({Memo1}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    ReportInputError(this, outcome.error, {Memo1});
     return;
   }
-  const std::string root = heihoukon1::Compute(memo1);
-  SetText(Memo2, root);
-  finished_.KeepAndOffer({heihoukon1::SaveTitle(memo1), {root}});
+  SetText(Memo2, outcome.shown[0]);
+  finished_.KeepAndOffer(outcome.file);
   Memo1->setFocus();
 }
 

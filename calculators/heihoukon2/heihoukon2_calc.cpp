@@ -3,13 +3,18 @@
 #include <cassert>
 
 #include "calculators/common/decimal_input.h"
+#include "calculators/common/decimal_text.h"
 #include "digits/natural.h"
 
 namespace taketa::heihoukon2 {
 namespace {
 
-constexpr DecimalInputRules kRules{200, kLengthMessage, kPointLengthMessage, kRangeMessage, true,
-                                   false};
+constexpr DecimalInputRules kRules{.maxDigits = 200,
+                                   .lengthMessage = "入力文字数を200以下にしてください。",
+                                   .pointLengthMessage =
+                                       "小数点を含めた入力文字数を201以下にしてください。",
+                                   .rangeMessage = "半角数字で200桁以内の正の数を入力してください。",
+                                   .checksLineBreak = true};
 
 // The root's digits with leading zeros up to `count` digits.
 std::string Padded(const Natural& root, std::size_t count) {
@@ -23,15 +28,12 @@ std::string Padded(const Natural& root, std::size_t count) {
 InputCheck CheckInput(std::string_view a) { return CheckPositiveDecimal(a, kRules, 0); }
 
 std::string Compute(std::string_view a, std::size_t rootDigits) {
-  const std::size_t point = a.find('.');
-  const bool hasPoint = point != std::string_view::npos;
-  std::string g(a);
-  if (hasPoint) {
-    g.erase(point, 1);
-    if ((a.size() - point - 1) % 2 == 1) g += '0';  // decimals in whole pairs
-  }
+  const DecimalDigits split = SplitDecimal(a);
+  const bool hasPoint = split.hasPoint;
+  std::string g = split.digits;
+  if (split.decimals % 2 == 1) g += '0';  // decimals in whole pairs
   const std::size_t pairs = (g.size() + 1) / 2;
-  const std::size_t integerDigits = hasPoint ? point : g.size();
+  const std::size_t integerDigits = split.digits.size() - split.decimals;
   const std::size_t beforePoint = (integerDigits + 1) / 2;
   assert(pairs <= rootDigits);
 
@@ -50,9 +52,10 @@ std::string Compute(std::string_view a, std::size_t rootDigits) {
 
 std::string SaveTitle(std::string_view a) { return std::string(a) + "の平方根（10000桁）"; }
 
-UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl&) {
+UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   if (InputCheck error = CheckInput(inputs[0])) return UnitOutcome::Refused(*error);
-  return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0]), {Compute(inputs[0])}}, true};
+  run.BeginComputing();
+  return UnitOutcome::Done({SaveTitle(inputs[0]), {Compute(inputs[0])}});
 }
 
 }  // namespace taketa::heihoukon2

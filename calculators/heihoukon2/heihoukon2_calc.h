@@ -14,11 +14,6 @@
 
 namespace taketa::heihoukon2 {
 
-inline constexpr std::string_view kLengthMessage = "入力文字数を200以下にしてください。";
-inline constexpr std::string_view kPointLengthMessage =
-    "小数点を含めた入力文字数を201以下にしてください。";
-inline constexpr std::string_view kRangeMessage = "半角数字で200桁以内の正の数を入力してください。";
-
 // The number of root digits of a root that does not terminate.
 inline constexpr std::size_t kRootDigits = 10000;
 
@@ -38,9 +33,11 @@ InputCheck CheckInput(std::string_view a);
 // there are `rootDigits` root digits, and the point is always written.
 std::string Compute(std::string_view a, std::size_t rootDigits = kRootDigits);
 
-// Title line of the saved file, from Memo3's text at the moment of saving.
+// Title line of the saved file, from Memo3's text.
 std::string SaveTitle(std::string_view a);
 
+// Memo3 checked, then the root (shown in Memo2), the wait notice shown
+// while it is computed.
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::heihoukon2

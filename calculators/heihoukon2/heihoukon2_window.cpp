@@ -55,18 +55,15 @@ void Tfrm_heihoukon2::Memo3Change() {
 
 void Tfrm_heihoukon2::Button1Click() {
   BeginOneShot({Memo2});
-  // The input the result is computed from: read once, as the wait notice
-  // lets events run after the check.
-  const std::string memo3 = BoxText(Memo3);
-  if (InputCheck error = heihoukon2::CheckInput(memo3)) {
-    ReportInputError(this, *error, {Memo3});
+  UnstoppableRun control([this] { ShowWaitNotice(Memo4); });
+  const UnitOutcome outcome = heihoukon2::RunUnit(BoxTexts({Memo3}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    ReportInputError(this, outcome.error, {Memo3});
     return;
   }
-  ShowWaitNotice(Memo4);
-  const std::string root = heihoukon2::Compute(memo3);
   Memo4->setVisible(false);
-  SetText(Memo2, root);
-  finished_.KeepAndOffer({heihoukon2::SaveTitle(memo3), {root}});
+  SetText(Memo2, outcome.shown[0]);
+  finished_.KeepAndOffer(outcome.file);
   Memo3->setFocus();
 }
 

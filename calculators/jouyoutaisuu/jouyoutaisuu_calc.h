@@ -2,6 +2,7 @@
 // decimals, truncated.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,12 +22,14 @@ InputCheck CheckInput(std::string_view edit1);
 
 // log10 x with 50 decimals, "－" (full-width) in front when x < 1; the
 // bare integer for a power of ten ("0" for 1, "－3" for 0.001).
-// Precondition: CheckInput passed.
-std::string Compute(std::string_view edit1);
+// Precondition: CheckInput passed. nullopt when the digits are not settled
+// by kMaxPrecision.
+std::optional<std::string> Compute(std::string_view edit1);
 
-// Title line of the saved file, from Edit1's text at the moment of saving.
+// Title line of the saved file, from Edit1's text.
 std::string SaveTitle(std::string_view edit1);
 
+// Edit1 checked, then the logarithm (shown in Edit2).
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::jouyoutaisuu

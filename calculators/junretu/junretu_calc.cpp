@@ -1,21 +1,9 @@
 #include "calculators/junretu/junretu_calc.h"
 
-#include "calculators/common/checks.h"
 #include "calculators/common/counting_steps.h"
 #include "digits/growing_product.h"
 
 namespace taketa::junretu {
-
-InputCheck CheckInput(std::string_view edit1, std::string_view edit2, long& n, long& r) {
-  if (InputCheck error = CheckNaturalNumber(edit1, 5, 1, 50000, kRangeMessage, kLengthMessage, 0, n)) {
-    return error;
-  }
-  if (InputCheck error = CheckNaturalNumber(edit2, 5, 1, 50000, kRangeMessage, kLengthMessage, 1, r)) {
-    return error;
-  }
-  if (n < r) return InputError{std::string(kOrderMessage), 1, {}};
-  return std::nullopt;
-}
 
 std::optional<std::string> Compute(long n, long r, RunControl& run) {
   GrowingProduct product(GrowingProduct::DigitsOfRange(n - r + 1, n));
@@ -29,10 +17,13 @@ std::string SaveTitle(std::string_view edit1, std::string_view edit2) {
 
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   long n = 0, r = 0;
-  if (InputCheck error = CheckInput(inputs[0], inputs[1], n, r)) return UnitOutcome::Refused(*error);
+  if (InputCheck error = CheckCounts(inputs[0], inputs[1], n, r)) {
+    return UnitOutcome::Refused(*error);
+  }
+  run.BeginComputing();
   std::optional<std::string> result = Compute(n, r, run);
   if (!result) return UnitOutcome::Stopped();
-  return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0], inputs[1]), {std::move(*result)}}, true};
+  return UnitOutcome::Done({SaveTitle(inputs[0], inputs[1]), {std::move(*result)}});
 }
 
 }  // namespace taketa::junretu

@@ -6,6 +6,6 @@ namespace taketa {
 
 Tfrm_junretu::Tfrm_junretu()
     : CountingWindow({"frm_junretu", QStringLiteral("順列の総数を求めます。"), QStringLiteral("P"), 220,
-                      junretu::CheckInput, junretu::Compute, junretu::SaveTitle, {}}) {}
+                      junretu::RunUnit}) {}
 
 }  // namespace taketa

@@ -21,9 +21,10 @@ std::string SaveTitle(std::string_view edit1) { return std::string(edit1) + "の
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   long n = 0;
   if (InputCheck error = CheckInput(inputs[0], n)) return UnitOutcome::Refused(*error);
+  run.BeginComputing();
   std::optional<std::string> result = Compute(n, run);
   if (!result) return UnitOutcome::Stopped();
-  return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0]), {std::move(*result)}}, true};
+  return UnitOutcome::Done({SaveTitle(inputs[0]), {std::move(*result)}});
 }
 
 }  // namespace taketa::kaijou

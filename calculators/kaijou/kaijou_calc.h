@@ -23,9 +23,10 @@ InputCheck CheckInput(std::string_view edit1, long& n);
 // stopped.
 std::optional<std::string> Compute(long n, RunControl& run);
 
-// Title line of the saved file, from Edit1's text at the moment of saving.
+// Title line of the saved file, from Edit1's text.
 std::string SaveTitle(std::string_view edit1);
 
+// Edit1 checked, then N! with its digit count (shown in RichEdit1).
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::kaijou

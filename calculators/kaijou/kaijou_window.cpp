@@ -48,20 +48,22 @@ void Tfrm_kaijou::Button1Click() {
   if (run_.StopOrBegin()) return;
   RichEdit1->clear();
   LetEventsRun();
-  const std::string edit1 = BoxText(Edit1);  // the input the result is computed from
-  long n = 0;
-  if (InputCheck error = kaijou::CheckInput(edit1, n)) {
-    run_.Refuse(this, *error, {Edit1});
+  WindowRunControl control(run_, {Memo2}, [this] {
+    RichEdit1->clear();
+    Memo2->setVisible(true);
+    run_.EnterRunning();
+  });
+  const UnitOutcome outcome = kaijou::RunUnit(BoxTexts({Edit1}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    run_.Refuse(this, outcome.error, {Edit1});
     return;
   }
-  RichEdit1->clear();
-  Memo2->setVisible(true);
-  const std::optional<std::string> result =
-      run_.Run({Memo2}, [&](RunControl& control) { return kaijou::Compute(n, control); });
-  if (result) SetText(RichEdit1, *result);
+  control.Flush();
+  const bool finished = run_.Finished(outcome);
+  if (finished) SetText(RichEdit1, outcome.shown[0]);
   run_.LeaveRunning();
-  if (!result) return;
-  finished_.KeepAndOffer({kaijou::SaveTitle(edit1), {*result}});
+  if (!finished) return;
+  finished_.KeepAndOffer(outcome.file);
   Edit1->setFocus();
 }
 

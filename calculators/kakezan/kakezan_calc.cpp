@@ -1,62 +1,30 @@
 #include "calculators/kakezan/kakezan_calc.h"
 
-#include "calculators/common/text.h"
+#include "calculators/common/decimal_input.h"
+#include "calculators/common/decimal_text.h"
 #include "digits/natural.h"
 
 namespace taketa::kakezan {
 namespace {
 
-constexpr std::size_t kMaxDigits = 5000;
-
-// A checked text as a number: its digits without the point and without
-// leading zeros, and how many characters followed the point.
-struct Operand {
-  std::string digits;
-  std::size_t decimals = 0;
-  bool hasPoint = false;
-};
-
-std::string WithoutFirstPoint(std::string_view text) {
-  std::string digits(text);
-  if (const std::size_t point = digits.find('.'); point != std::string::npos) digits.erase(point, 1);
-  return digits;
-}
-
-Operand Parse(std::string_view text) {
-  Operand operand;
-  const std::size_t point = text.find('.');
-  operand.hasPoint = point != std::string_view::npos;
-  operand.decimals = operand.hasPoint ? text.size() - point - 1 : 0;
-  operand.digits = StripLeadingZeros(WithoutFirstPoint(text));
-  return operand;
-}
-
-InputCheck CheckNumber(std::string_view text, int box) {
-  if (EndsWithLineBreak(text)) return InputError{std::string(kLineBreakMessage), box, {}};
-  const std::size_t length = Cp932Length(text);
-  const bool hasPoint = text.find('.') != std::string_view::npos;
-  if (!hasPoint && length > kMaxDigits) return InputError{std::string(kLengthMessage), box, length};
-  if (hasPoint && length > kMaxDigits + 1) {
-    return InputError{std::string(kPointLengthMessage), box, length};
-  }
-  const std::string digits = WithoutFirstPoint(text);
-  if (!AllDigits(digits) || StripLeadingZeros(digits).empty()) {
-    return InputError{std::string(kNumberMessage), box, {}};
-  }
-  return std::nullopt;
-}
+constexpr DecimalInputRules kRules{.maxDigits = 5000,
+                                   .lengthMessage = kLengthMessage,
+                                   .pointLengthMessage = kPointLengthMessage,
+                                   .rangeMessage = kNumberMessage,
+                                   .checksLineBreak = true,
+                                   .rewritesCounter = true};
 
 }  // namespace
 
 InputCheck CheckInput(std::string_view memo1, std::string_view memo2) {
-  if (InputCheck error = CheckNumber(memo1, 0)) return error;
-  return CheckNumber(memo2, 1);
+  if (InputCheck error = CheckPositiveDecimal(memo1, kRules, 0)) return error;
+  return CheckPositiveDecimal(memo2, kRules, 1);
 }
 
 // The product of the digit strings has n digits, the first not 0; m of
 // them stand before the point.
 std::string Multiply(std::string_view a, std::string_view b) {
-  const Operand x = Parse(a), y = Parse(b);
+  const DecimalDigits x = SplitDecimal(a), y = SplitDecimal(b);
   const std::string product =
       (Natural::FromDecimal(x.digits) * Natural::FromDecimal(y.digits)).ToDecimal();
   if (!x.hasPoint && !y.hasPoint) return product;
@@ -76,9 +44,11 @@ ResultFile SaveFile(std::string_view memo1, std::string_view memo2, std::string_
           {std::string(ResultFile::kLoneCr), std::string(product)}};
 }
 
-UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl&) {
+UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   if (InputCheck error = CheckInput(inputs[0], inputs[1])) return UnitOutcome::Refused(*error);
-  return {UnitOutcome::Status::kDone, {}, SaveFile(inputs[0], inputs[1], Multiply(inputs[0], inputs[1])), true};
+  run.BeginComputing();
+  const std::string product = Multiply(inputs[0], inputs[1]);
+  return UnitOutcome::Done(SaveFile(inputs[0], inputs[1], product), {product});
 }
 
 }  // namespace taketa::kakezan

@@ -13,8 +13,6 @@
 
 namespace taketa::kakezan {
 
-inline constexpr std::string_view kLineBreakMessage =
-    "BackSpaceキーを押して、改行コードを取り除いてください。";
 inline constexpr std::string_view kLengthMessage = "入力文字数を5000以下にしてください。";
 inline constexpr std::string_view kPointLengthMessage =
     "小数点を含めた入力文字数を5001以下にしてください。";
@@ -32,10 +30,11 @@ InputCheck CheckInput(std::string_view memo1, std::string_view memo2);
 // digits are shown as they are (12 x 25 gives 300).
 std::string Multiply(std::string_view a, std::string_view b);
 
-// The saved file: the title (the texts as typed, from the boxes at the
-// moment of saving), a line holding one carriage return, the product.
+// The saved file: the title (the texts as typed), a line holding one
+// carriage return, the product.
 ResultFile SaveFile(std::string_view memo1, std::string_view memo2, std::string_view product);
 
+// Memo1 and Memo2 checked, then the product (shown in Memo3).
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::kakezan

@@ -64,15 +64,14 @@ void Tfrm_kakezan::InputChanged(QPlainTextEdit* box) {
 
 void Tfrm_kakezan::Button1Click() {
   BeginOneShot({Memo3});
-  // The inputs the result is computed from.
-  const std::string memo1 = BoxText(Memo1), memo2 = BoxText(Memo2);
-  if (InputCheck error = kakezan::CheckInput(memo1, memo2)) {
-    ReportInputError(this, *error, {Memo1, Memo2}, Memo4);
+  UnstoppableRun control;
+  const UnitOutcome outcome = kakezan::RunUnit(BoxTexts({Memo1, Memo2}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    ReportInputError(this, outcome.error, {Memo1, Memo2}, Memo4);
     return;
   }
-  const std::string product = kakezan::Multiply(memo1, memo2);
-  SetText(Memo3, product);
-  finished_.KeepAndOffer(kakezan::SaveFile(memo1, memo2, product));
+  SetText(Memo3, outcome.shown[0]);
+  finished_.KeepAndOffer(outcome.file);
   Memo1->setFocus();
 }
 

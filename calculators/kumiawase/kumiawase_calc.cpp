@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "calculators/common/counting_steps.h"
-#include "calculators/junretu/junretu_calc.h"
 #include "calculators/kumiawase/exact_quotient.h"
 #include "digits/growing_product.h"
 #include "digits/two_threads.h"
@@ -18,10 +17,6 @@ namespace {
 constexpr long kSecondCoreFrom = 1000;
 
 }  // namespace
-
-InputCheck CheckInput(std::string_view edit1, std::string_view edit2, long& n, long& r) {
-  return junretu::CheckInput(edit1, edit2, n, r);
-}
 
 std::optional<std::string> Compute(long n, long r, RunControl& run) {
   assert(1 <= r && r < n);
@@ -66,16 +61,18 @@ std::string SaveTitle(std::string_view edit1, std::string_view edit2) {
 
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   long n = 0, r = 0;
-  if (InputCheck error = CheckInput(inputs[0], inputs[1], n, r)) return UnitOutcome::Refused(*error);
-  ResultFile file{SaveTitle(inputs[0], inputs[1]), {}};
-  if (n == r) {
-    file.lines.emplace_back(kOneResult);
-    return {UnitOutcome::Status::kDone, {}, std::move(file), false};
+  if (InputCheck error = CheckCounts(inputs[0], inputs[1], n, r)) {
+    return UnitOutcome::Refused(*error);
   }
+  const std::string title = SaveTitle(inputs[0], inputs[1]);
+  if (n == r) {
+    const std::string one(kOneResult);
+    return UnitOutcome::Special({title, {one}}, {one}, false);
+  }
+  run.BeginComputing();
   std::optional<std::string> result = Compute(n, r, run);
   if (!result) return UnitOutcome::Stopped();
-  file.lines.push_back(std::move(*result));
-  return {UnitOutcome::Status::kDone, {}, std::move(file), true};
+  return UnitOutcome::Done({title, {std::move(*result)}});
 }
 
 }  // namespace taketa::kumiawase

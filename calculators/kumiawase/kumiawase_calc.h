@@ -17,10 +17,6 @@ namespace taketa::kumiawase {
 // The result shown at once, without a run, when n = r.
 inline constexpr std::string_view kOneResult = "1    (桁数＝1)";
 
-// The checks of the permutations window: Edit1 (n, box 0), Edit2 (r,
-// box 1), r <= n (box 1).
-InputCheck CheckInput(std::string_view edit1, std::string_view edit2, long& n, long& r);
-
 // "120    (桁数＝3)" for n = 10 and r = 3 or 7; precondition r < n. Three
 // stages, each step followed by a stop poll: the numerator (step i shows i,
 // n - r' + 1 up to n), the denominator (i from 1 up to r'), the division
@@ -29,11 +25,13 @@ InputCheck CheckInput(std::string_view edit1, std::string_view edit2, long& n, l
 // a poll). nullopt when stopped.
 std::optional<std::string> Compute(long n, long r, RunControl& run);
 
-// Title line of the saved file, from the boxes' texts at the moment of
-// saving (r as typed, not reduced): 異なる10個のものから3個とった組合せの総数.
+// Title line of the saved file, from the boxes' texts (r as typed, not
+// reduced): 異なる10個のものから3個とった組合せの総数.
 std::string SaveTitle(std::string_view edit1, std::string_view edit2);
 
-// With n = r the result is kOneResult and nothing is offered for saving.
+// Edit1 and Edit2 checked (CheckCounts); with n = r, kOneResult at once,
+// not offered for saving; otherwise nCr with its digit count (shown in
+// RichEdit1).
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::kumiawase

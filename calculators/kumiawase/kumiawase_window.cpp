@@ -6,7 +6,6 @@ namespace taketa {
 
 Tfrm_kumiawase::Tfrm_kumiawase()
     : CountingWindow({"frm_kumiawase", QStringLiteral("組合せの総数を求めます。"), QStringLiteral("C"), 241,
-                      kumiawase::CheckInput, kumiawase::Compute, kumiawase::SaveTitle,
-                      kumiawase::kOneResult}) {}
+                      kumiawase::RunUnit}) {}
 
 }  // namespace taketa

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calculators/common/checks.h"
+#include "calculators/common/decimal_input.h"
 #include "calculators/common/decimal_text.h"
 #include "calculators/common/text.h"
 #include "digits/repeated_product.h"
@@ -10,31 +11,25 @@
 namespace taketa::ruijou {
 namespace {
 
-InputError Error(std::string_view message, int box) { return {std::string(message), box, {}}; }
+constexpr DecimalInputRules kBaseRules{.maxDigits = 100,
+                                       .lengthMessage = kBaseLengthMessage,
+                                       .pointLengthMessage = kBasePointLengthMessage,
+                                       .rangeMessage = kBaseMessage};
 
 }  // namespace
 
 InputCheck CheckInput(std::string_view edit1, std::string_view edit2, long& exponent) {
-  const std::size_t point = edit1.find('.');
-  const std::size_t length = Cp932Length(edit1);
-  if (point == std::string_view::npos && length > 100) return Error(kBaseLengthMessage, 0);
-  if (point != std::string_view::npos && length > 101) return Error(kBasePointLengthMessage, 0);
-  std::string digits(edit1);
-  if (point != std::string_view::npos) digits.erase(point, 1);
-  if (!AllDigits(digits)) return Error(kBaseMessage, 0);  // a second point fails here
-  if (StripLeadingZeros(digits).empty()) return Error(kBaseMessage, 0);
+  if (InputCheck error = CheckPositiveDecimal(edit1, kBaseRules, 0)) return error;
   return CheckNaturalNumber(edit2, 5, 1, 10000, kExponentMessage, kExponentLengthMessage, 1,
                             exponent);
 }
 
 Base Normalise(std::string_view edit1) {
   Base base;
-  const std::string text = NormalisedDecimal(edit1);
-  base.normalised = text;
-  const std::size_t point = text.find('.');
-  base.decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
-  std::string digits = text;
-  if (point != std::string::npos) digits.erase(point, 1);
+  base.normalised = NormalisedDecimal(edit1);
+  const DecimalDigits split = SplitDecimal(base.normalised);
+  base.decimals = static_cast<int>(split.decimals);
+  std::string digits = split.digits;
   const std::size_t lastDigit = digits.find_last_not_of('0');
   base.trailingZeros = static_cast<int>(digits.size() - lastDigit - 1);
   digits.erase(lastDigit + 1);
@@ -99,9 +94,11 @@ UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   if (InputCheck error = CheckInput(inputs[0], inputs[1], exponent)) {
     return UnitOutcome::Refused(*error);
   }
+  run.BeginComputing();
   const std::optional<Power> power = Compute(inputs[0], exponent, run);
   if (!power) return UnitOutcome::Stopped();
-  return {UnitOutcome::Status::kDone, {}, SaveFile(inputs[0], inputs[1], *power), true};
+  return UnitOutcome::Done(SaveFile(inputs[0], inputs[1], *power),
+                           {FullLine(*power), power->floating});
 }
 
 }  // namespace taketa::ruijou

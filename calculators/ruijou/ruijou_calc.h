@@ -57,10 +57,12 @@ std::optional<Power> Compute(std::string_view edit1, long exponent, RunControl& 
 std::string FullLine(const Power& power);
 std::string FloatingLine(const Power& power);
 
-// The saved file, from the boxes' texts at the moment of saving: title, the
-// full line, a line holding one carriage return, the floating line.
+// The saved file, from the boxes' texts: title, the full line, a line
+// holding one carriage return, the floating line.
 ResultFile SaveFile(std::string_view edit1, std::string_view edit2, const Power& power);
 
+// Edit1 and Edit2 checked, then A^n: shown, the full line (RichEdit1) and
+// the floating form (Memo2).
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::ruijou

@@ -78,25 +78,23 @@ void Tfrm_ruijou::Button1Click() {
   Memo1->clear();
   Memo2->clear();
   LetEventsRun();
-  // The inputs the result is computed from.
-  const std::string edit1 = BoxText(Edit1), edit2 = BoxText(Edit2);
-  long exponent = 0;
-  if (InputCheck error = ruijou::CheckInput(edit1, edit2, exponent)) {
-    run_.Refuse(this, *error, {Edit1, Edit2});
+  WindowRunControl control(run_, {Memo1}, [this] { run_.EnterRunning(); });
+  const UnitOutcome outcome = ruijou::RunUnit(BoxTexts({Edit1, Edit2}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    run_.Refuse(this, outcome.error, {Edit1, Edit2});
     return;
   }
-  const std::optional<ruijou::Power> power = run_.Run(
-      {Memo1}, [&](RunControl& control) { return ruijou::Compute(edit1, exponent, control); });
-  const bool finished = power.has_value();
+  control.Flush();
+  const bool finished = run_.Finished(outcome);
   if (finished) {
     Memo2->setVisible(true);
     Label4->setVisible(true);
-    SetText(RichEdit1, ruijou::FullLine(*power));
-    SetText(Memo2, power->floating);
+    SetText(RichEdit1, outcome.shown[0]);
+    SetText(Memo2, outcome.shown[1]);
   }
   run_.LeaveRunning();
   if (!finished) return;
-  finished_.KeepAndOffer(ruijou::SaveFile(edit1, edit2, *power));
+  finished_.KeepAndOffer(outcome.file);
   Edit2->setFocus();
 }
 

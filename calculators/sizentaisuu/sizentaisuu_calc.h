@@ -2,6 +2,7 @@
 // decimals, truncated.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,12 +21,14 @@ inline constexpr std::string_view kLengthMessage =
 InputCheck CheckInput(std::string_view edit1);
 
 // ln x with 50 decimals, "－" (full-width) in front when x < 1; "0" for
-// x = 1. Precondition: CheckInput passed.
-std::string Compute(std::string_view edit1);
+// x = 1. Precondition: CheckInput passed. nullopt when the digits are not
+// settled by kMaxPrecision.
+std::optional<std::string> Compute(std::string_view edit1);
 
-// Title line of the saved file, from Edit1's text at the moment of saving.
+// Title line of the saved file, from Edit1's text.
 std::string SaveTitle(std::string_view edit1);
 
+// Edit1 checked, then the logarithm (shown in Edit2).
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::sizentaisuu

@@ -12,16 +12,18 @@
 
 namespace taketa::sizentaisuunotei {
 
-// Checks the text of Edit1 (the number of digits N); on success sets digits.
+// Checks the text of Edit1 (the number of digits N) as the pi window does;
+// on success sets digits.
 InputCheck CheckInput(std::string_view edit1, int& digits);
 
 // The first `digits` digits of e without a point ("27182818..."), truncated;
 // the term index k of each pass goes to progress box 0. nullopt when stopped.
 std::optional<std::string> Compute(int digits, RunControl& run);
 
-// Title line of the saved file, from Edit1's text at the moment of saving.
+// Title line of the saved file, from Edit1's text.
 std::string SaveTitle(std::string_view edit1);
 
+// Edit1 checked, then the digits (shown in Memo1).
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::sizentaisuunotei

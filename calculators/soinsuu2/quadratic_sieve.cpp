@@ -13,6 +13,7 @@
 
 #include "calculators/soinsuu2/primality.h"
 #include "calculators/soinsuu2/stop_poll.h"
+#include "digits/vector_level.h"
 #if TAKETA_FACTORING_THREADS
 #include <mutex>
 #include <thread>
@@ -111,6 +112,19 @@ constexpr Params kParams[] = {
     {160, 950, 16384, 60}, {176, 1500, 16384, 70}, {192, 2200, 16384, 80},
 };
 
+// FlagRoots reduces a position of the interval modulo a base prime by a
+// multiplication that is exact only below this bound: every interval (2M)
+// must stay within it, and FactorBase::Build takes no prime from it on.
+constexpr U32 kFlagRootsBound = 1u << 16;
+
+constexpr bool IntervalsWithinFlagRootsBound() {
+  for (const Params& p : kParams) {
+    if (p.halfWidth <= 0 || 2 * static_cast<U32>(p.halfWidth) > kFlagRootsBound) return false;
+  }
+  return true;
+}
+static_assert(IntervalsWithinFlagRootsBound(), "an interval too wide for FlagRoots");
+
 Params ParamsFor(int bits) {
   if (bits <= kParams[0].bits) return kParams[0];
   for (std::size_t i = 1; i < std::size(kParams); ++i) {
@@ -136,20 +150,14 @@ constexpr U32 kSmallestSieved = 30;
 constexpr U32 kMultipliers[] = {1,  3,  5,  7,  11, 13, 15, 17, 19, 21, 23, 29, 31, 33, 35, 37,
                                 39, 41, 43, 47, 51, 53, 55, 57, 59, 61, 65, 67, 69, 71, 73};
 
-// The loops over the whole factor base, built for the vector instructions
-// the processor offers where the platform can choose at run time (not under
-// ThreadSanitizer, whose checks in the choosing code run before it starts).
-#if defined(__x86_64__) && defined(__linux__) && !defined(__SANITIZE_THREAD__)
-#define TAKETA_VECTOR_CLONES [[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]]
-#else
-#define TAKETA_VECTOR_CLONES
-#endif
+// The loops over the whole factor base, built once for plain x86-64 and
+// once for AVX2; the processor's level (digits/vector_level.h) picks one.
 
 // r = r + delta mod p (or r - delta), branch-free on values below 2^31: p
 // added back where the result went negative.
-TAKETA_VECTOR_CLONES
-void StepRoots(bool subtract, const std::int32_t* delta, const std::int32_t* p, std::int32_t* r1,
-               std::int32_t* r2, U32 count) {
+[[gnu::always_inline]] inline void StepRootsFor(bool subtract, const std::int32_t* delta,
+                                                const std::int32_t* p, std::int32_t* r1,
+                                                std::int32_t* r2, U32 count) {
   if (subtract) {
     for (U32 i = 0; i < count; ++i) {
       const std::int32_t x = r1[i] + delta[i] - p[i], y = r2[i] + delta[i] - p[i];
@@ -165,16 +173,62 @@ void StepRoots(bool subtract, const std::int32_t* delta, const std::int32_t* p, 
   }
 }
 
-// flag[i] = 1 where j mod p_i is a root, with j mod p from j * magic >> 32
-// (exact for j and p below 2^16).
-TAKETA_VECTOR_CLONES
-void FlagRoots(U32 j, const U32* magic, const U32* prime, const U32* r1, const U32* r2,
-               std::uint8_t* flag, U32 count) {
+// flag[i] = 1 where j mod p_i is a root, with j mod p from j * magic >> 32,
+// magic = floor(2^32 / p) + 1. Exact for j and p below kFlagRootsBound
+// (2^16): j * magic / 2^32 exceeds j / p by less than j / 2^32 < 1 / p,
+// which never carries it past the next whole number.
+[[gnu::always_inline]] inline void FlagRootsFor(U32 j, const U32* magic, const U32* prime,
+                                                const U32* r1, const U32* r2,
+                                                std::uint8_t* flag, U32 count) {
   for (U32 i = 0; i < count; ++i) {
     const U32 q = static_cast<U32>((U64{j} * magic[i]) >> 32);
     const U32 r = j - q * prime[i];
     flag[i] = static_cast<std::uint8_t>((r == r1[i]) | (r == r2[i]));
   }
+}
+
+void StepRootsBaseline(bool subtract, const std::int32_t* delta, const std::int32_t* p,
+                       std::int32_t* r1, std::int32_t* r2, U32 count) {
+  StepRootsFor(subtract, delta, p, r1, r2, count);
+}
+
+void FlagRootsBaseline(U32 j, const U32* magic, const U32* prime, const U32* r1, const U32* r2,
+                       std::uint8_t* flag, U32 count) {
+  FlagRootsFor(j, magic, prime, r1, r2, flag, count);
+}
+
+#if TAKETA_X86_VECTOR_COPIES
+[[gnu::target("avx2")]]
+void StepRootsAvx2(bool subtract, const std::int32_t* delta, const std::int32_t* p,
+                   std::int32_t* r1, std::int32_t* r2, U32 count) {
+  StepRootsFor(subtract, delta, p, r1, r2, count);
+}
+
+[[gnu::target("avx2")]]
+void FlagRootsAvx2(U32 j, const U32* magic, const U32* prime, const U32* r1, const U32* r2,
+                   std::uint8_t* flag, U32 count) {
+  FlagRootsFor(j, magic, prime, r1, r2, flag, count);
+}
+#endif
+
+void StepRoots(bool subtract, const std::int32_t* delta, const std::int32_t* p, std::int32_t* r1,
+               std::int32_t* r2, U32 count) {
+#if TAKETA_X86_VECTOR_COPIES
+  if (CurrentVectorLevel() >= VectorLevel::kAvx2) {
+    return StepRootsAvx2(subtract, delta, p, r1, r2, count);
+  }
+#endif
+  StepRootsBaseline(subtract, delta, p, r1, r2, count);
+}
+
+void FlagRoots(U32 j, const U32* magic, const U32* prime, const U32* r1, const U32* r2,
+               std::uint8_t* flag, U32 count) {
+#if TAKETA_X86_VECTOR_COPIES
+  if (CurrentVectorLevel() >= VectorLevel::kAvx2) {
+    return FlagRootsAvx2(j, magic, prime, r1, r2, flag, count);
+  }
+#endif
+  FlagRootsBaseline(j, magic, prime, r1, r2, flag, count);
 }
 
 // The parts every sieving thread reads and none writes: kN, the factor
@@ -257,7 +311,7 @@ bool FactorBase::Build(const U192& number, U192& factor) {
   sqrt.push_back(1);
   for (std::size_t i = 1; i < SmallPrimes().size() && prime.size() < U32(params.fbSize); ++i) {
     const U32 p = SmallPrimes()[i];
-    if (p >= 65536) break;  // the candidates' divisibility test relies on it
+    if (p >= kFlagRootsBound) break;  // the candidates' divisibility test relies on it
     const U32 nm = static_cast<U32>(RemainderSmall(n, p));
     if (nm == 0) {
       factor = U192(p);
@@ -311,10 +365,16 @@ void FactorBase::ChooseAShape() {
   aHi = std::min(size - 1, aLo + 40);
 }
 
+// 2^64 divided by the golden ratio, odd: multiplying by it spreads a word's
+// bits over the whole word (Fibonacci hashing), and its multiples give the
+// sieving threads seeds that differ in every bit.
+constexpr U64 kGoldenRatio64 = 0x9E3779B97F4A7C15ULL;
+
+// A 128-bit value folded into one word.
+U64 Fold(UInt128 v) { return static_cast<U64>(v) ^ static_cast<U64>(v >> 64) * kGoldenRatio64; }
+
 struct Hash128 {
-  std::size_t operator()(UInt128 v) const {
-    return std::hash<U64>()(static_cast<U64>(v) ^ static_cast<U64>(v >> 64) * 0x9E3779B97F4A7C15ULL);
-  }
+  std::size_t operator()(UInt128 v) const { return std::hash<U64>()(Fold(v)); }
 };
 
 // The relations found so far, kept by the calling thread: each one
@@ -478,12 +538,23 @@ class Sieving {
  private:
   static constexpr U32 kNoRoot = 0x7FFFFFFF;
 
+  // A new A and the first of its polynomials: its primes, the terms B_l of
+  // b, and the roots of Q mod every base prime.
   void NewA();
+  Int128 ChooseA();
+  void ComputeB();
+  void ComputeInverses();
+  void ComputeRoots();
   void NextB(U32 index);
   void ComputeC();
   void SieveInterval();
   void Scan();
+  // Q(x) at the position j of the interval split over the factor base;
+  // kept when what is left is 1 or one large prime.
   void Candidate(U32 j);
+  void DivideOutA(UInt128& u);
+  void DivideOutTwos(UInt128& u);
+  void DivideOutBasePrimes(U32 j, UInt128& u);
 
   U64 Random() {
     rng_ ^= rng_ << 13;
@@ -518,7 +589,25 @@ class Sieving {
   std::vector<U32> columns_;
 };
 
+// How far the value wanted for A's last prime may go: below 2^32.
+constexpr double kLargestLastPrime = 4e9;
+// A thread that keeps drawing values of A it has had widens its range
+// after this many, and takes an old value after kRepeatsOfA.
+constexpr int kWidenAfter = 64;
+constexpr int kRepeatsOfA = 4096;
+
 void Sieving::NewA() {
+  a_ = ChooseA();
+  ComputeB();
+  cValid_ = false;
+  step_ = fb_.prime;
+  step_[0] = 0;
+  for (U32 i : aIndex_) step_[i] = 0;
+  ComputeInverses();
+  ComputeRoots();
+}
+
+Int128 Sieving::ChooseA() {
   const U32 size = fb_.size;
   const std::vector<U32>& prime = fb_.prime;
   // s - 1 random primes of the range, the last one chosen to bring A near
@@ -535,7 +624,7 @@ void Sieving::NewA() {
       aIndex_.push_back(i);
       logA += std::log(static_cast<double>(prime[i]));
     }
-    const double want = std::min(std::exp(fb_.logTarget - logA), 4e9);
+    const double want = std::min(std::exp(fb_.logTarget - logA), kLargestLastPrime);
     U32 last = static_cast<U32>(
         std::lower_bound(prime.begin() + fb_.sieveStart + 1, prime.end(), static_cast<U32>(want)) -
         prime.begin());
@@ -546,27 +635,26 @@ void Sieving::NewA() {
     std::sort(aIndex_.begin(), aIndex_.end());
     Int128 a = 1;
     for (U32 i : aIndex_) a *= prime[i];
-    const U64 key = static_cast<U64>(a) ^ static_cast<U64>(a >> 64) * 0x9E3779B97F4A7C15ULL;
-    if (!usedA_.insert(key).second) {
-      // A small base runs out of new values of A: the range widens, and
-      // where it cannot, old values come again (their relations are
-      // dropped as repeats).
-      if (++repeats % 64 == 0) {
-        aLo_ = aLo_ > fb_.sieveStart + 1 ? aLo_ - 1 : aLo_;
-        aHi_ = std::min(size - 1, aHi_ + 1);
-      }
-      if (repeats < 4096) continue;
+    if (usedA_.insert(Fold(static_cast<UInt128>(a))).second) return a;
+    // A small base runs out of new values of A: the range widens, and
+    // where it cannot, old values come again (their relations are dropped
+    // as repeats).
+    if (++repeats % kWidenAfter == 0) {
+      aLo_ = aLo_ > fb_.sieveStart + 1 ? aLo_ - 1 : aLo_;
+      aHi_ = std::min(size - 1, aHi_ + 1);
     }
-    a_ = a;
-    break;
+    if (repeats >= kRepeatsOfA) return a;
   }
+}
+
+void Sieving::ComputeB() {
   // b^2 = kN mod A from B_l = (A / q_l) gamma_l, gamma_l = t_l (A / q_l)^(-1)
   // mod q_l.
   bTerm_.clear();
   gamma_.clear();
   b_ = 0;
   for (U32 i : aIndex_) {
-    const U32 q = prime[i];
+    const U32 q = fb_.prime[i];
     const Int128 aq = a_ / q;
     U32 gamma = static_cast<U32>(U64{fb_.sqrt[i]} * InverseMod(ModSigned(aq, q), q) % q);
     if (gamma > q / 2) gamma = q - gamma;
@@ -574,12 +662,12 @@ void Sieving::NewA() {
     bTerm_.push_back(aq * gamma);
     b_ += bTerm_.back();
   }
-  cValid_ = false;
-  step_ = prime;
-  step_[0] = 0;
-  for (U32 i : aIndex_) step_[i] = 0;
-  // With w_l = gamma_l q_l^(-1) mod p: A^(-1) b = sum w_l and
-  // 2 A^(-1) B_l = 2 w_l, so that no inverse of A itself is needed.
+}
+
+void Sieving::ComputeInverses() {
+  // q^(-1) mod p for A's primes q, once for each q.
+  const U32 size = fb_.size;
+  const std::vector<U32>& prime = fb_.prime;
   for (U32 i : aIndex_) {
     std::vector<U32>& inverses = inverseOf_[i];
     if (!inverses.empty()) continue;
@@ -589,10 +677,16 @@ void Sieving::NewA() {
       inverses[k] = q == 0 ? 0 : InverseMod(q, prime[k]);
     }
   }
+}
+
+void Sieving::ComputeRoots() {
+  // With w_l = gamma_l q_l^(-1) mod p: A^(-1) b = sum w_l and
+  // 2 A^(-1) B_l = 2 w_l, so that no inverse of A itself is needed.
+  const U32 size = fb_.size;
   const int s = fb_.s;
   const U32 m = static_cast<U32>(fb_.params.halfWidth);
   for (U32 i = 1; i < size; ++i) {
-    const U32 p = prime[i];
+    const U32 p = fb_.prime[i];
     if (step_[i] == 0) {
       root1_[i] = root2_[i] = kNoRoot;
       for (int l = 0; l < s; ++l) bainv_[static_cast<std::size_t>(l) * size + i] = 0;
@@ -707,24 +801,44 @@ void Sieving::Candidate(U32 j) {
   const Int128 q = (a_ * x + 2 * b_) * x + c_;
   if (q == 0) return;
   UInt128 u = static_cast<UInt128>(q < 0 ? -q : q);
-  const U32* prime = fb_.prime.data();
   columns_.clear();
   if (q < 0) columns_.push_back(0);
+  DivideOutA(u);
+  DivideOutTwos(u);
+  DivideOutBasePrimes(j, u);
+  // What is left: 1, a large prime (below pMax^2, with no factor in the
+  // base), or too much.
+  if (u >> 64 != 0 || static_cast<U64>(u) > fb_.lpBound) return;
+  found_.y.push_back(a_ * x + b_);
+  found_.large.push_back(static_cast<U32>(u));
+  found_.count.push_back(static_cast<U32>(columns_.size()));
+  found_.columns.insert(found_.columns.end(), columns_.begin(), columns_.end());
+}
+
+void Sieving::DivideOutA(UInt128& u) {
   // A's primes: once for A, and as often as they divide Q(x).
   for (U32 i : aIndex_) {
+    const U32 p = fb_.prime[i];
     columns_.push_back(i + 1);
-    while (u % prime[i] == 0) {
-      u /= prime[i];
+    while (u % p == 0) {
+      u /= p;
       columns_.push_back(i + 1);
     }
   }
+}
+
+void Sieving::DivideOutTwos(UInt128& u) {
   const int twos = static_cast<U64>(u) != 0 ? std::countr_zero(static_cast<U64>(u))
                                             : 64 + std::countr_zero(static_cast<U64>(u >> 64));
   u >>= twos;
   columns_.insert(columns_.end(), static_cast<std::size_t>(twos), 1);
+}
+
+void Sieving::DivideOutBasePrimes(U32 j, UInt128& u) {
   // The other base primes that divide Q(x) are those with x at a root: a
   // flag per prime first (a loop without branches), then the primes
   // flagged.
+  const U32* prime = fb_.prime.data();
   std::uint8_t* flag = flags_.data();
   const U32 count = fb_.size;
   FlagRoots(j, fb_.magic.data(), prime, root1_.data(), root2_.data(), flag, count);
@@ -751,31 +865,39 @@ void Sieving::Candidate(U32 j) {
       columns_.push_back(i + 1);
     } while (u % p == 0);
   }
-  // What is left: 1, a large prime (below pMax^2, with no factor in the
-  // base), or too much.
-  if (u >> 64 != 0 || static_cast<U64>(u) > fb_.lpBound) return;
-  found_.y.push_back(a_ * x + b_);
-  found_.large.push_back(static_cast<U32>(u));
-  found_.count.push_back(static_cast<U32>(columns_.size()));
-  found_.columns.insert(found_.columns.end(), columns_.begin(), columns_.end());
 }
 
-// x^2 = y^2 mod N from each dependency of the rows; a factor when
-// x != +-y.
-bool Solve(const FactorBase& fb, const Relations& relations, StopPoll& poll, U192& factor) {
+// The rows of the relations over GF(2): for each row, the parity of each
+// column in use (the sign and the base primes that occur), then a history
+// of the rows added to it, the identity at first.
+struct Matrix {
+  U32 rows = 0;
+  U32 columnWords = 0;  // words of a row's columns; its history follows
+  U32 width = 0;        // words of a whole row
+  std::vector<U64> bits;
+
+  U64* row(U32 r) { return &bits[static_cast<std::size_t>(r) * width]; }
+  const U64* history(U32 r) const {
+    return &bits[static_cast<std::size_t>(r) * width + columnWords];
+  }
+};
+
+// Each row's exponents mod 2, over the columns in use only.
+Matrix BuildMatrix(const FactorBase& fb, const Relations& relations, U32& columns) {
   constexpr U32 kNone = Relations::kNone;
   const auto& rowList = relations.rows();
-  const U32 columnCount = fb.size + 1;
-  std::vector<U32> dense(columnCount, kNone);
-  U32 c = 0;
-  for (U32 i = 0; i < columnCount; ++i) {
-    if (relations.used(i)) dense[i] = c++;
+  std::vector<U32> dense(fb.size + 1, kNone);
+  columns = 0;
+  for (U32 i = 0; i < dense.size(); ++i) {
+    if (relations.used(i)) dense[i] = columns++;
   }
-  const U32 rows = static_cast<U32>(rowList.size());
-  const U32 cw = (c + 63) / 64, hw = (rows + 63) / 64, width = cw + hw;
-  std::vector<U64> m(static_cast<std::size_t>(rows) * width, 0);
-  for (U32 r = 0; r < rows; ++r) {
-    U64* row = &m[static_cast<std::size_t>(r) * width];
+  Matrix m;
+  m.rows = static_cast<U32>(rowList.size());
+  m.columnWords = (columns + 63) / 64;
+  m.width = m.columnWords + (m.rows + 63) / 64;
+  m.bits.assign(static_cast<std::size_t>(m.rows) * m.width, 0);
+  for (U32 r = 0; r < m.rows; ++r) {
+    U64* row = m.row(r);
     for (U32 rel : rowList[r]) {
       if (rel == kNone) continue;
       const auto& x = relations.relation(rel);
@@ -784,80 +906,113 @@ bool Solve(const FactorBase& fb, const Relations& relations, StopPoll& poll, U19
         row[col / 64] ^= U64{1} << (col % 64);
       }
     }
-    row[cw + r / 64] |= U64{1} << (r % 64);
+    row[m.columnWords + r / 64] |= U64{1} << (r % 64);
   }
-  // Gaussian elimination; the rows left without a pivot are dependencies.
-  // The columns of the large primes, with few entries, come first, so that
-  // the dense ones of the small primes are filled in last. A row without a
-  // pivot has nothing left in the columns already done, so each step works
-  // on the words up to the current column's, and the history.
-  std::vector<std::uint8_t> pivot(rows, 0);
-  for (U32 col = c; col-- > 0;) {
+  return m;
+}
+
+// Gaussian elimination; the rows left without a pivot are dependencies,
+// their histories the rows whose product is a square. The columns of the
+// large primes, with few entries, come first, so that the dense ones of
+// the small primes are filled in last. A row without a pivot has nothing
+// left in the columns already done, so each step works on the words up to
+// the current column's, and the history. False when the run stopped.
+bool Eliminate(Matrix& m, U32 columns, StopPoll& poll, std::vector<std::uint8_t>& pivot) {
+  pivot.assign(m.rows, 0);
+  for (U32 col = columns; col-- > 0;) {
     const U32 w = col / 64;
     const U64 bit = U64{1} << (col % 64);
-    U32 pr = kNone;
-    for (U32 r = 0; r < rows; ++r) {
-      if (!pivot[r] && (m[static_cast<std::size_t>(r) * width + w] & bit)) {
+    U32 pr = Relations::kNone;
+    for (U32 r = 0; r < m.rows; ++r) {
+      if (!pivot[r] && (m.row(r)[w] & bit)) {
         pr = r;
         break;
       }
     }
-    if (pr == kNone) continue;
+    if (pr == Relations::kNone) continue;
     pivot[pr] = 1;
-    const U64* src = &m[static_cast<std::size_t>(pr) * width];
-    for (U32 r = pr + 1; r < rows; ++r) {
-      U64* dst = &m[static_cast<std::size_t>(r) * width];
+    const U64* src = m.row(pr);
+    for (U32 r = pr + 1; r < m.rows; ++r) {
+      U64* dst = m.row(r);
       if (pivot[r] || !(dst[w] & bit)) continue;
       for (U32 k = 0; k <= w; ++k) dst[k] ^= src[k];
-      for (U32 k = cw; k < width; ++k) dst[k] ^= src[k];
+      for (U32 k = m.columnWords; k < m.width; ++k) dst[k] ^= src[k];
     }
     if ((col & 63) == 0 && poll.Stopped()) return false;
   }
+  return true;
+}
+
+// The square root of one dependency: x the product of its relations' y,
+// y the square root of the product of their Q (each base prime to half its
+// exponent, each pair's large prime once), so that x^2 = y^2 mod n; a
+// factor when x != +-y.
+template <class Montgomery>
+bool FactorFromDependency(const Montgomery& mont, const FactorBase& fb,
+                          const Relations& relations, const U64* history, U32 rows,
+                          U192& factor) {
+  constexpr U32 kNone = Relations::kNone;
   const U192& n = fb.n;
-  return WithMontgomery(n, [&](const auto& mont) {
-    const auto reduced = [&](U192 v) {
-      if (!(v < n)) {
-        U192 q, rem;
-        DivMod(v, n, q, rem);
-        v = rem;
-      }
-      return mont.To(v);
-    };
-    std::vector<U32> exponent(columnCount);
-    for (U32 r = 0; r < rows; ++r) {
+  const auto reduced = [&](U192 v) {
+    if (!(v < n)) {
+      U192 q, rem;
+      DivMod(v, n, q, rem);
+      v = rem;
+    }
+    return mont.To(v);
+  };
+  const auto& rowList = relations.rows();
+  std::vector<U32> exponent(fb.size + 1, 0);
+  auto x = mont.One(), y = mont.One();
+  for (U32 k = 0; k < rows; ++k) {
+    if (!((history[k / 64] >> (k % 64)) & 1)) continue;
+    for (U32 rel : rowList[k]) {
+      if (rel == kNone) continue;
+      const auto& re = relations.relation(rel);
+      x = mont.Mul(x, reduced(Magnitude(re.y)));
+      for (U32 f = 0; f < re.count; ++f) ++exponent[relations.factor(re.first + f)];
+    }
+    // Two partials: their large prime squared.
+    if (rowList[k][1] != kNone)
+      y = mont.Mul(y, reduced(U192(relations.relation(rowList[k][0]).large)));
+  }
+  for (U32 col = 1; col < exponent.size(); ++col) {
+    if (exponent[col] == 0) continue;
+    assert(exponent[col] % 2 == 0);
+    y = mont.Mul(y, mont.Pow(mont.To(U192(fb.prime[col - 1])), U192(exponent[col] / 2)));
+  }
+  for (const auto& z : {mont.Sub(x, y), mont.Add(x, y)}) {
+    const U192 g = Gcd(mont.From(z), n);
+    if (!g.IsOne() && g != n) {
+      factor = g;
+      return true;
+    }
+  }
+  return false;
+}
+
+// x^2 = y^2 mod N from each dependency of the rows, until one gives a
+// factor.
+bool Solve(const FactorBase& fb, const Relations& relations, StopPoll& poll, U192& factor) {
+  U32 columns = 0;
+  Matrix m = BuildMatrix(fb, relations, columns);
+  std::vector<std::uint8_t> pivot;
+  if (!Eliminate(m, columns, poll, pivot)) return false;
+  return WithMontgomery(fb.n, [&](const auto& mont) {
+    for (U32 r = 0; r < m.rows; ++r) {
       if (pivot[r]) continue;
-      const U64* history = &m[static_cast<std::size_t>(r) * width + cw];
-      std::fill(exponent.begin(), exponent.end(), 0);
-      auto x = mont.One(), y = mont.One();
-      for (U32 k = 0; k < rows; ++k) {
-        if (!((history[k / 64] >> (k % 64)) & 1)) continue;
-        for (U32 rel : rowList[k]) {
-          if (rel == kNone) continue;
-          const auto& re = relations.relation(rel);
-          x = mont.Mul(x, reduced(Magnitude(re.y)));
-          for (U32 f = 0; f < re.count; ++f) ++exponent[relations.factor(re.first + f)];
-        }
-        // Two partials: their large prime squared.
-        if (rowList[k][1] != kNone)
-          y = mont.Mul(y, reduced(U192(relations.relation(rowList[k][0]).large)));
-      }
-      for (U32 col = 1; col < columnCount; ++col) {
-        if (exponent[col] == 0) continue;
-        assert(exponent[col] % 2 == 0);
-        y = mont.Mul(y, mont.Pow(mont.To(U192(fb.prime[col - 1])), U192(exponent[col] / 2)));
-      }
-      for (const auto& z : {mont.Sub(x, y), mont.Add(x, y)}) {
-        const U192 g = Gcd(mont.From(z), n);
-        if (!g.IsOne() && g != n) {
-          factor = g;
-          return true;
-        }
-      }
+      if (FactorFromDependency(mont, fb, relations, m.history(r), m.rows, factor)) return true;
       if (poll.Stopped()) return false;
     }
     return false;
   });
 }
+
+// Dependencies wanted beyond the columns in use: each gives a factor with
+// probability one half at least, so the first round rarely needs a second,
+// which wants more.
+constexpr U32 kExtraRows = 24;
+constexpr U32 kMoreExtraRows = 16;
 
 }  // namespace
 
@@ -867,11 +1022,11 @@ bool QuadraticSieve(const U192& n, StopPoll& poll, U192& factor) {
   Relations relations(fb.size + 1);
   const unsigned threads = FactoringThreads();
   std::vector<Sieving> sievings;
-  for (unsigned t = 0; t < threads; ++t) sievings.emplace_back(fb, 0x9E3779B97F4A7C15ULL * (t + 1));
+  for (unsigned t = 0; t < threads; ++t) sievings.emplace_back(fb, kGoldenRatio64 * (t + 1));
 #if TAKETA_FACTORING_THREADS
   std::vector<Outbox> outboxes(threads);
 #endif
-  U32 extra = 24;  // dependencies wanted
+  U32 extra = kExtraRows;
   for (;;) {
 #if TAKETA_FACTORING_THREADS
     // Helper threads sieve until this one has seen enough rows, or a stop.
@@ -911,7 +1066,7 @@ bool QuadraticSieve(const U192& n, StopPoll& poll, U192& factor) {
     if (stopped) return false;
     if (Solve(fb, relations, poll, factor)) return true;
     if (poll.Stopped()) return false;
-    extra += 16;
+    extra += kMoreExtraRows;
   }
 }
 

@@ -279,9 +279,15 @@ std::string SaveTitle(std::string_view edit1) { return std::string(edit1) + " „Å
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   std::string working;
   if (InputCheck error = CheckInput(inputs[0], working)) return UnitOutcome::Refused(*error);
+  run.BeginComputing();
   Factorisation result = Factorise(working, run);
   if (!result.finished) return UnitOutcome::Stopped();
-  return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0]), {std::move(result.result)}}, true};
+  return UnitOutcome::Done({SaveTitle(inputs[0]), {std::move(result.result)}},
+                           {std::move(result.memo1)});
+}
+
+std::string_view BuildNote() {
+  return HasFastFactoring() ? "" : "trial division only: no fast phase in this build";
 }
 
 }  // namespace taketa::soinsuu2

@@ -55,6 +55,11 @@ Factorisation Factorise(std::string_view working, RunControl& run);
 // Title line of the saved file, from Edit1's text as typed.
 std::string SaveTitle(std::string_view edit1);
 
+// Edit1 checked, then its factorisation (progress as Factorise shows it;
+// shown at the end, Memo1's text).
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
+
+// taketa-calc's note on a build without the fast phase.
+std::string_view BuildNote();
 
 }  // namespace taketa::soinsuu2

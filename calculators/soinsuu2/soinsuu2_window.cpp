@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <functional>
+#include <utility>
 
 #include "calculators/soinsuu2/soinsuu2_calc.h"
 #include "frame/controls.h"
@@ -16,8 +18,9 @@ namespace {
 class FactorisationRun final : public RunControl {
  public:
   FactorisationRun(StoppableRun& run, QPlainTextEdit* divisor, QPlainTextEdit* bound,
-                   QPlainTextEdit* factors)
-      : control_(run, {divisor, bound, factors}), boxes_{divisor, bound} {}
+                   QPlainTextEdit* factors, std::function<void()> beginComputing)
+      : control_(run, {divisor, bound, factors}, std::move(beginComputing)),
+        boxes_{divisor, bound} {}
 
   void ShowProgress(std::string_view text, int box) override {
     if (box < 2 && boxes_[box]->isHidden()) {
@@ -27,6 +30,8 @@ class FactorisationRun final : public RunControl {
     control_.ShowProgress(text, box);
   }
   bool StopRequested() override { return control_.StopRequested(); }
+  void BeginComputing() override { control_.BeginComputing(); }
+  void Flush() { control_.Flush(); }
 
  private:
   WindowRunControl control_;
@@ -83,26 +88,23 @@ void Tfrm_soinsuu2::Button1Click() {
   if (run_.StopOrBegin()) return;
   Memo1->clear();
   LetEventsRun();
-  const std::string edit1 = BoxText(Edit1);  // the input the result is computed from
-  std::string working;
-  if (InputCheck error = soinsuu2::CheckInput(edit1, working)) {
-    run_.Refuse(this, *error, {Edit1});
+  FactorisationRun control(run_, Memo3, Memo4, Memo1, [this] {
+    Memo2->setVisible(true);
+    run_.EnterRunning();
+    Memo1->clear();
+  });
+  const UnitOutcome outcome = soinsuu2::RunUnit(BoxTexts({Edit1}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    run_.Refuse(this, outcome.error, {Edit1});
     return;
   }
-  Memo2->setVisible(true);
-  run_.EnterRunning();
-  Memo1->clear();
-  soinsuu2::Factorisation result;
-  {
-    FactorisationRun control(run_, Memo3, Memo4, Memo1);
-    result = soinsuu2::Factorise(working, control);
-  }
-  const bool finished = result.finished && run_.busy();
-  if (finished) SetText(Memo1, result.memo1);
+  control.Flush();
+  const bool finished = run_.Finished(outcome);
+  if (finished) SetText(Memo1, outcome.shown[0]);
   Memo2->setVisible(false);
   run_.LeaveRunning();
   if (!finished) return;  // the result box keeps the factors found so far
-  finished_.KeepAndOffer({soinsuu2::SaveTitle(edit1), {result.result}});
+  finished_.KeepAndOffer(outcome.file);
   Edit1->setFocus();
 }
 

@@ -1,6 +1,6 @@
 // A / B for positive numbers of up to 50 digits, integers or decimals: the
-// same division as warizan4 (exact when the quotient terminates, otherwise
-// cut off after 20000 quotient digits) behind single-line boxes.
+// division of the 2000-digit window (exact when the quotient terminates,
+// otherwise cut off after 20000 quotient digits) behind single-line boxes.
 #pragma once
 
 #include <span>
@@ -25,9 +25,8 @@ InputCheck CheckInput(std::string_view a, std::string_view b);
 // The quotient as the result box shows it.
 std::string Compute(std::string_view a, std::string_view b);
 
-// Title, a line holding a lone carriage return, the quotient.
-ResultFile SaveFile(std::string_view a, std::string_view b, std::string quotient);
-
+// Edit1 and Edit2 checked, then the quotient (shown in Memo1); the saved
+// file holds the title, a lone carriage return and the quotient.
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::warizan1

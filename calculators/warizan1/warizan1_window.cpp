@@ -50,15 +50,14 @@ void Tfrm_warizan1::Edit2Change() { Memo1->clear(); }
 
 void Tfrm_warizan1::Button1Click() {
   BeginOneShot({Memo1});
-  // The inputs the result is computed from.
-  const std::string edit1 = BoxText(Edit1), edit2 = BoxText(Edit2);
-  if (InputCheck error = warizan1::CheckInput(edit1, edit2)) {
-    ReportInputError(this, *error, {Edit1, Edit2});
+  UnstoppableRun control;
+  const UnitOutcome outcome = warizan1::RunUnit(BoxTexts({Edit1, Edit2}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    ReportInputError(this, outcome.error, {Edit1, Edit2});
     return;
   }
-  const std::string quotient = warizan1::Compute(edit1, edit2);
-  SetText(Memo1, quotient);
-  finished_.KeepAndOffer(warizan1::SaveFile(edit1, edit2, quotient));
+  SetText(Memo1, outcome.shown[0]);
+  finished_.KeepAndOffer(outcome.file);
   Edit1->setFocus();
 }
 

@@ -46,11 +46,12 @@ ResultFile SaveFile(std::string_view a, std::string_view b, const Division& divi
           {cr, "整商＝" + division.quotient, cr, "余り＝" + division.remainder}};
 }
 
-UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl&) {
+UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   if (InputCheck error = CheckInput(inputs[0], inputs[1])) return UnitOutcome::Refused(*error);
+  run.BeginComputing();
   const Division division = Compute(inputs[0], inputs[1]);
-  return {UnitOutcome::Status::kDone, {}, SaveFile(inputs[0], inputs[1], division),
-          !division.shortcut};
+  return UnitOutcome::Done(SaveFile(inputs[0], inputs[1], division),
+                           {division.quotient, division.remainder}, !division.shortcut);
 }
 
 }  // namespace taketa::warizan3

@@ -33,11 +33,14 @@ struct Division {
 
 Division Compute(std::string_view a, std::string_view b);
 
-// The five lines of the saved file: the title from the boxes' texts at the
-// moment of saving, a lone carriage return, the quotient line, a lone
-// carriage return, the remainder line.
+// The five lines of the saved file: the title from the boxes' texts, a lone
+// carriage return, the quotient line, a lone carriage return, the remainder
+// line.
 ResultFile SaveFile(std::string_view a, std::string_view b, const Division& division);
 
+// Memo1 and Memo2 checked, then the quotient and the remainder (shown in
+// Memo3 and Memo4), the wait notice shown while they are computed; with A
+// shorter than B they are not offered for saving.
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::warizan3

@@ -79,26 +79,23 @@ void Tfrm_warizan3::Memo2Change() {
 
 void Tfrm_warizan3::Button1Click() {
   BeginOneShot({Memo3, Memo4});
-  // The inputs the result is computed from: read once, as the wait notice
-  // lets events run after the check.
-  const std::string memo1 = BoxText(Memo1), memo2 = BoxText(Memo2);
-  if (InputCheck error = warizan3::CheckInput(memo1, memo2)) {
-    ReportInputError(this, *error, {Memo1, Memo2}, Memo6);
+  UnstoppableRun control([this] { ShowWaitNotice(Memo5); });
+  const UnitOutcome outcome = warizan3::RunUnit(BoxTexts({Memo1, Memo2}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    ReportInputError(this, outcome.error, {Memo1, Memo2}, Memo6);
     return;
   }
-  ShowWaitNotice(Memo5);
-  const warizan3::Division division = warizan3::Compute(memo1, memo2);
-  SetText(Memo3, division.quotient);
-  SetText(Memo4, division.remainder);
+  SetText(Memo3, outcome.shown[0]);
+  SetText(Memo4, outcome.shown[1]);
   Memo5->setVisible(false);
-  if (division.shortcut) {
+  if (!outcome.offersSave) {
     // A has fewer digits than B: shown at once, nothing to save.
     TheDesktop().Beep();
     Memo1->setFocus();
     return;
   }
   LetEventsRun();
-  finished_.KeepAndOffer(warizan3::SaveFile(memo1, memo2, division));
+  finished_.KeepAndOffer(outcome.file);
   Memo1->setFocus();
 }
 

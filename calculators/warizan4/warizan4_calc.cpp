@@ -6,8 +6,12 @@
 namespace taketa::warizan4 {
 namespace {
 
-constexpr DecimalInputRules kRules{2000, kLengthMessage, kPointLengthMessage, kRangeMessage,
-                                   true, true};
+constexpr DecimalInputRules kRules{.maxDigits = 2000,
+                                   .lengthMessage = kLengthMessage,
+                                   .pointLengthMessage = kPointLengthMessage,
+                                   .rangeMessage = kRangeMessage,
+                                   .checksLineBreak = true,
+                                   .rewritesCounter = true};
 
 }  // namespace
 
@@ -18,15 +22,11 @@ InputCheck CheckInput(std::string_view a, std::string_view b) {
 
 std::string Compute(std::string_view a, std::string_view b) { return DivideDecimals(a, b); }
 
-ResultFile SaveFile(std::string_view a, std::string_view b, std::string quotient) {
-  return {std::string(a) + "÷" + std::string(b) + "の計算結果（商）",
-          {std::string(ResultFile::kLoneCr), std::move(quotient)}};
-}
-
-UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl&) {
+UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   if (InputCheck error = CheckInput(inputs[0], inputs[1])) return UnitOutcome::Refused(*error);
-  return {UnitOutcome::Status::kDone, {}, SaveFile(inputs[0], inputs[1], Compute(inputs[0], inputs[1])),
-          true};
+  run.BeginComputing();
+  std::string quotient = Compute(inputs[0], inputs[1]);
+  return UnitOutcome::Done(DivisionFile(inputs[0], inputs[1], quotient), {quotient});
 }
 
 }  // namespace taketa::warizan4

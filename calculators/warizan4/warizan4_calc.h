@@ -26,10 +26,8 @@ InputCheck CheckInput(std::string_view a, std::string_view b);
 // The quotient as the result box shows it.
 std::string Compute(std::string_view a, std::string_view b);
 
-// The saved file: the title from the boxes' texts at the moment of saving,
-// a line holding a lone carriage return, then the quotient.
-ResultFile SaveFile(std::string_view a, std::string_view b, std::string quotient);
-
+// Memo1 and Memo2 checked, then the quotient (shown in Memo3); the saved
+// file holds the title, a lone carriage return and the quotient.
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::warizan4

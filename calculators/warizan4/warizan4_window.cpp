@@ -62,15 +62,14 @@ void Tfrm_warizan4::Memo2Change() {
 
 void Tfrm_warizan4::Button1Click() {
   BeginOneShot({Memo3});
-  // The inputs the result is computed from.
-  const std::string memo1 = BoxText(Memo1), memo2 = BoxText(Memo2);
-  if (InputCheck error = warizan4::CheckInput(memo1, memo2)) {
-    ReportInputError(this, *error, {Memo1, Memo2}, Memo4);
+  UnstoppableRun control;
+  const UnitOutcome outcome = warizan4::RunUnit(BoxTexts({Memo1, Memo2}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    ReportInputError(this, outcome.error, {Memo1, Memo2}, Memo4);
     return;
   }
-  const std::string quotient = warizan4::Compute(memo1, memo2);
-  SetText(Memo3, quotient);
-  finished_.KeepAndOffer(warizan4::SaveFile(memo1, memo2, quotient));
+  SetText(Memo3, outcome.shown[0]);
+  finished_.KeepAndOffer(outcome.file);
   Memo1->setFocus();
 }
 

@@ -1,24 +1,18 @@
 #include "calculators/yuurisuubeki/yuurisuubeki_calc.h"
 
-#include <cassert>
 #include <utility>
 
 #include "calculators/common/decimal_bounds.h"
+#include "calculators/common/decimal_power.h"
 #include "calculators/common/decimal_text.h"
 #include "calculators/common/text.h"
-#include "calculators/yuurisuubeki2/decimal_power.h"
-#include "calculators/yuurisuubeki2/yuurisuubeki2_calc.h"
 
 namespace taketa::yuurisuubeki {
 namespace {
 
 InputError Error(std::string_view message, int box) { return {std::string(message), box, {}}; }
 
-std::string WithoutFirstPoint(std::string_view text) {
-  std::string rest(text);
-  if (const std::size_t point = rest.find('.'); point != std::string::npos) rest.erase(point, 1);
-  return rest;
-}
+std::string WithoutFirstPoint(std::string_view text) { return SplitDecimal(text).digits; }
 
 std::string_view Magnitude(std::string_view edit2) {
   return edit2.starts_with('-') ? edit2.substr(1) : edit2;
@@ -61,26 +55,21 @@ bool HasIntegerPart(std::string_view edit2) {
 }
 
 Power Compute(std::string_view edit1, std::string_view edit2, RunControl& run) {
-  // The inputs taken apart as the 50-digit power does: every input accepted
-  // here (12 digits, 0.001 <= A <= 1200, |B| <= 1600) is accepted there.
-  yuurisuubeki2::PowerInput input;
-  [[maybe_unused]] const InputCheck refused = yuurisuubeki2::CheckInput(edit1, edit2, input);
-  assert(!refused);
-
-  // The integer part of the exponent: A's significant digits multiplied in
-  // once per step, the power's last digits cut off (with bounds on them)
-  // once it is long; a poll after every multiplication.
-  DecimalBounds power = DecimalBounds::Exact(Natural(1));
-  const DecimalBounds base = DecimalBounds::Exact(input.significant);
-  for (int step = 1; step <= input.p; ++step) {
-    power = Trimmed(power * base, yuurisuubeki2::kPowerDigits);
-    if (run.StopRequested()) return {Power::Status::kStopped, ""};
-  }
+  // The pipeline of the 50-digit power, which takes every input accepted
+  // here (12 digits, 0.001 <= A <= 1200, |B| <= 1600). The integer part of
+  // the exponent polls after every multiplication; this window shows no
+  // step counter.
+  const PowerInput input = TakeApartPower(edit1, edit2);
+  WithoutProgress polls(run);
+  std::optional<DecimalBounds> power = IntegerPower(input, polls);
+  if (!power) return {Power::Status::kStopped, ""};
 
   // The fraction, the point and the reciprocal, worked out until the first
   // 15 digits of A^B are settled.
-  const LeadingDigits lead = yuurisuubeki2::LeadingPowerDigits(input, std::move(power), kGeneralDigits);
-  return {Power::Status::kDone, ResultText(GeneralText(lead.digits, lead.exponent10))};
+  const std::optional<LeadingDigits> lead =
+      LeadingPowerDigits(input, std::move(*power), kGeneralDigits);
+  if (!lead) return {Power::Status::kFailed, ""};
+  return {Power::Status::kDone, ResultText(GeneralText(lead->digits, lead->exponent10))};
 }
 
 std::string GeneralText(std::string_view leading, long exponent10) {
@@ -121,15 +110,15 @@ std::string SaveTitle(std::string_view edit1, std::string_view edit2) {
 
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
   if (InputCheck error = CheckInput(inputs[0], inputs[1])) return UnitOutcome::Refused(*error);
-  std::string result;
+  const std::string title = SaveTitle(inputs[0], inputs[1]);
   if (std::optional<std::string> shortcut = Shortcut(inputs[0], inputs[1])) {
-    result = std::move(*shortcut);
-  } else {
-    Power power = Compute(inputs[0], inputs[1], run);
-    if (power.status == Power::Status::kStopped) return UnitOutcome::Stopped();
-    result = std::move(power.text);
+    return UnitOutcome::Special({title, {*shortcut}}, {*shortcut}, true);
   }
-  return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0], inputs[1]), {std::move(result)}}, true};
+  if (HasIntegerPart(inputs[1])) run.BeginComputing();
+  Power power = Compute(inputs[0], inputs[1], run);
+  if (power.status == Power::Status::kStopped) return UnitOutcome::Stopped();
+  if (power.status == Power::Status::kFailed) return UnitOutcome::Failed();
+  return UnitOutcome::Done({title, {std::move(power.text)}});
 }
 
 }  // namespace taketa::yuurisuubeki

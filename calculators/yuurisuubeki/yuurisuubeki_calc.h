@@ -31,7 +31,6 @@ inline constexpr std::string_view kExponentPointMessage =
     "を入力してください。";
 inline constexpr std::string_view kExponentRangeMessage =
     "指数 B には半角数字で -1600以上 1600以下の数を入力してください。";
-inline constexpr std::string_view kZeroMessage = "変数 X の値が0になっています。";
 
 // Checks Edit1 (A, box 0) and Edit2 (B, box 1) in the window's order.
 InputCheck CheckInput(std::string_view edit1, std::string_view edit2);
@@ -44,15 +43,17 @@ std::optional<std::string> Shortcut(std::string_view edit1, std::string_view edi
 bool HasIntegerPart(std::string_view edit2);
 
 struct Power {
-  // kZero (X = 0 before its reciprocal) is never the outcome: an exact
-  // power of a positive base is never 0.
-  enum class Status { kDone, kStopped, kZero };
+  enum class Status {
+    kDone,
+    kStopped,
+    kFailed,  // the digits not settled by kMaxPrecision
+  };
   Status status = Status::kDone;
   std::string text;  // the result, 12 significant digits at most
 };
 
 // A^B for checked inputs without a shortcut. The integer power polls the
-// run after every multiplication.
+// run before its first multiplication and after every one.
 Power Compute(std::string_view edit1, std::string_view edit2, RunControl& run);
 
 // Significant digits of the general text form.
@@ -67,9 +68,12 @@ std::string GeneralText(std::string_view digits, long exponent10);
 // The general text cut to 12 significant digits, never rounded.
 std::string ResultText(std::string_view general);
 
-// Title line of the saved file, from the boxes' texts at the moment of saving.
+// Title line of the saved file, from the boxes' texts.
 std::string SaveTitle(std::string_view edit1, std::string_view edit2);
 
+// Edit1 and Edit2 checked; a shortcut at once; otherwise Compute, with
+// BeginComputing when the exponent has an integer part. Shown: the result
+// in Memo2.
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::yuurisuubeki

@@ -60,41 +60,29 @@ void Tfrm_yuurisuubeki::Button1Click() {
   if (run_.StopOrBegin()) return;
   Memo2->clear();
   LetEventsRun();
-  // The inputs the result is computed from.
-  const std::string a = BoxText(Edit1), b = BoxText(Edit2);
-  if (InputCheck error = yuurisuubeki::CheckInput(a, b)) {
-    run_.Refuse(this, *error, {Edit1, Edit2});
+  WindowRunControl control(run_, {}, [this] {
+    Memo1->setVisible(true);
+    run_.EnterRunning();
+    LetEventsRun();
+  });
+  const UnitOutcome outcome = yuurisuubeki::RunUnit(BoxTexts({Edit1, Edit2}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    run_.Refuse(this, outcome.error, {Edit1, Edit2});
     return;
   }
-  std::string result;
-  if (std::optional<std::string> shortcut = yuurisuubeki::Shortcut(a, b)) {
-    result = std::move(*shortcut);
-  } else {
-    if (yuurisuubeki::HasIntegerPart(b)) {
-      Memo1->setVisible(true);
-      run_.EnterRunning();
-      LetEventsRun();
-    }
-    yuurisuubeki::Power power;
-    {
-      WindowRunControl control(run_, {});
-      power = yuurisuubeki::Compute(a, b, control);
-    }
-    Memo1->setVisible(false);
-    if (power.status != yuurisuubeki::Power::Status::kDone || !run_.busy()) {
-      if (power.status == yuurisuubeki::Power::Status::kZero) {
-        run_.Refuse(this, {power.text, 1, {}}, {Edit1, Edit2});
-      }
-      run_.LeaveRunning();
-      return;
-    }
+  if (outcome.computed) Memo1->setVisible(false);
+  if (!run_.Finished(outcome)) {
+    run_.LeaveRunning();
+    if (outcome.status == UnitOutcome::Status::kFailed) ReportFailure(this, outcome);
+    return;
+  }
+  if (outcome.computed) {
     Label5->setVisible(true);
     Label6->setVisible(true);
-    result = std::move(power.text);
   }
-  SetText(Memo2, result);
+  SetText(Memo2, outcome.shown[0]);
   run_.LeaveRunning();
-  finished_.KeepAndOffer({yuurisuubeki::SaveTitle(a, b), {result}});
+  finished_.KeepAndOffer(outcome.file);
   Edit2->setFocus();
 }
 

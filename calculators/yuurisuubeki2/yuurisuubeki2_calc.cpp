@@ -1,20 +1,28 @@
 #include "calculators/yuurisuubeki2/yuurisuubeki2_calc.h"
 
-#include "calculators/common/logarithm.h"
+#include "calculators/common/decimal_input.h"
+#include "calculators/common/decimal_text.h"
 #include "calculators/common/text.h"
 
 namespace taketa::yuurisuubeki2 {
 namespace {
 
-bool AllZeros(std::string_view digits) { return digits.find_first_not_of('0') == std::string_view::npos; }
+bool AllZeros(std::string_view digits) {
+  return digits.find_first_not_of('0') == std::string_view::npos;
+}
 
-// The checks of B, in their order; on success fills B's part of `input`.
-InputCheck CheckExponent(std::string_view b, PowerInput& input) {
+constexpr DecimalInputRules kBaseRules{.maxDigits = 20,
+                                       .lengthMessage = kBaseMessage,
+                                       .pointLengthMessage = kBaseLengthMessage,
+                                       .rangeMessage = kBaseMessage,
+                                       .leadingPointCountsZero = true};
+
+// The checks of B, in their order.
+InputCheck CheckExponent(std::string_view b) {
   const InputError refused{std::string(kExponentMessage), 1, {}};
   const InputError outOfRange{std::string(kExponentRangeMessage), 1, {}};
   if (b.empty() || b == "-" || b == "." || b == "-.") return refused;
-  const bool negative = b.front() == '-';
-  const std::string_view magnitude = negative ? b.substr(1) : b;
+  const std::string_view magnitude = b.front() == '-' ? b.substr(1) : b;
   const std::size_t length = Cp932Length(magnitude);
   const std::size_t point = magnitude.find('.');
   if (point == std::string_view::npos) {
@@ -31,41 +39,14 @@ InputCheck CheckExponent(std::string_view b, PowerInput& input) {
   if (wholeDigits.size() > 4) return outOfRange;
   const int p = wholeDigits.empty() ? 0 : std::stoi(std::string(wholeDigits));
   if (p > 5000 || (p == 5000 && !AllZeros(fraction))) return outOfRange;
-
-  input.negative = negative;
-  input.p = p;
-  input.fraction = std::string(fraction);
-  if (AllZeros(fraction)) {
-    input.kind = ExponentClass::kInteger;
-  } else {
-    input.kind = p == 0 ? ExponentClass::kFraction : ExponentClass::kMixed;
-  }
   return std::nullopt;
 }
 
 }  // namespace
 
-InputCheck CheckInput(std::string_view a, std::string_view b, PowerInput& input) {
-  if (InputCheck error = CheckPositiveDecimal(a, kBaseMessage, kBaseLengthMessage, 0)) return error;
-  if (InputCheck error = CheckExponent(b, input)) return error;
-  input.a = std::string(a);
-  input.b = std::string(b);
-  input.base = Reduce(a);
-  // A = S × 10^scale, S without trailing zeros.
-  const std::string& t = input.base.normalised;
-  const std::size_t point = t.find('.');
-  input.baseIsInteger = point == std::string::npos;
-  std::string digits = t;
-  if (input.baseIsInteger) {
-    const std::size_t last = digits.find_last_not_of('0');
-    input.scale = static_cast<long>(digits.size() - last - 1);
-    digits.resize(last + 1);
-  } else {
-    digits.erase(point, 1);
-    input.scale = -static_cast<long>(t.size() - point - 1);
-  }
-  input.significant = Natural::FromDecimal(digits);
-  return std::nullopt;
+InputCheck CheckInput(std::string_view a, std::string_view b) {
+  if (InputCheck error = CheckPositiveDecimal(a, kBaseRules, 0)) return error;
+  return CheckExponent(b);
 }
 
 std::optional<std::string> SpecialValue(const PowerInput& input) {
@@ -75,27 +56,21 @@ std::optional<std::string> SpecialValue(const PowerInput& input) {
   return std::nullopt;
 }
 
-std::optional<std::string> Compute(const PowerInput& input, RunControl& run) {
-  std::optional<DecimalBounds> integerPower = IntegerPower(input, run);
-  if (!integerPower) return std::nullopt;
-  return FinishPower(input, std::move(*integerPower));
-}
-
-std::string SaveTitle(std::string_view a, std::string_view b) {
-  std::string title(a);
-  title += "の";
-  title += b;
-  title += "乗";
-  return title;
-}
+std::string SaveTitle(std::string_view a, std::string_view b) { return Concat({a, "の", b, "乗"}); }
 
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {
-  PowerInput input;
-  if (InputCheck error = CheckInput(inputs[0], inputs[1], input)) return UnitOutcome::Refused(*error);
-  std::optional<std::string> result = SpecialValue(input);
-  if (!result) result = Compute(input, run);
-  if (!result) return UnitOutcome::Stopped();
-  return {UnitOutcome::Status::kDone, {}, {SaveTitle(inputs[0], inputs[1]), {std::move(*result)}}, true};
+  if (InputCheck error = CheckInput(inputs[0], inputs[1])) return UnitOutcome::Refused(*error);
+  const PowerInput input = TakeApartPower(inputs[0], inputs[1]);
+  const std::string title = SaveTitle(inputs[0], inputs[1]);
+  if (std::optional<std::string> special = SpecialValue(input)) {
+    return UnitOutcome::Special({title, {*special}}, {*special}, true);
+  }
+  if (HasIntegerPower(input)) run.BeginComputing();
+  std::optional<DecimalBounds> integerPower = IntegerPower(input, run);
+  if (!integerPower) return UnitOutcome::Stopped();
+  std::optional<std::string> result = FinishPower(input, std::move(*integerPower));
+  if (!result) return UnitOutcome::Failed();
+  return UnitOutcome::Done({title, {std::move(*result)}});
 }
 
 }  // namespace taketa::yuurisuubeki2

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "calculators/common/decimal_power.h"
 #include "calculators/common/input_error.h"
 #include "calculators/common/run_control.h"
 #include "calculators/common/unit.h"
-#include "calculators/yuurisuubeki2/decimal_power.h"
 
 namespace taketa::yuurisuubeki2 {
 
@@ -21,12 +21,13 @@ inline constexpr std::string_view kBaseLengthMessage =
 inline constexpr std::string_view kExponentMessage =
     "指数 B には半角数字で20桁以内で -5000以上 5000以下の数を入力してください。";
 inline constexpr std::string_view kExponentLengthMessage =
-    "指数 B には位取り表示のための 0 も含めて半角数字で20桁以内で -5000以上 5000以下の数 を入力してください。";
+    "指数 B には位取り表示のための 0 も含めて半角数字で20桁以内で -5000以上 5000以下の数 "
+    "を入力してください。";
 inline constexpr std::string_view kExponentRangeMessage =
     "指数 B には半角数字で -5000以上 5000以下の数を入力してください。";
 
-// Checks A (Edit1, box 0) and then B (Edit2, box 1); on success fills `input`.
-InputCheck CheckInput(std::string_view a, std::string_view b, PowerInput& input);
+// Checks A (Edit1, box 0) and then B (Edit2, box 1).
+InputCheck CheckInput(std::string_view a, std::string_view b);
 
 // The result of the special values, in this order: A = 1 gives "1"; B = 1
 // gives A's text as typed; B = 0 gives "1". nullopt for every other input.
@@ -35,13 +36,13 @@ std::optional<std::string> SpecialValue(const PowerInput& input);
 // True when |B| has an integer part: the window then shows its step counter.
 inline bool HasIntegerPower(const PowerInput& input) { return input.p > 0; }
 
-// A^B (not a special value): the integer power with its step counter and
-// stop polls, then the rest without polling. nullopt when stopped.
-std::optional<std::string> Compute(const PowerInput& input, RunControl& run);
-
-// Title line of the saved file: "2の0.5乗", from the boxes at the moment of saving.
+// Title line of the saved file: "2の0.5乗", from the boxes' texts.
 std::string SaveTitle(std::string_view a, std::string_view b);
 
+// Edit1 and Edit2 checked; a special value at once; otherwise the integer
+// power (IntegerPower: its step counter in progress box 0, stop polls;
+// BeginComputing only when there is one), then the rest in one go
+// (FinishPower). Shown: the result in Memo3.
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run);
 
 }  // namespace taketa::yuurisuubeki2

@@ -80,42 +80,37 @@ void Tfrm_yuurisuubeki2::Button1Click() {
   if (run_.StopOrBegin()) return;
   Memo3->clear();
   LetEventsRun();
-  // The inputs the result is computed from.
-  const std::string edit1 = BoxText(Edit1), edit2 = BoxText(Edit2);
-  yuurisuubeki2::PowerInput input;
-  if (InputCheck error = yuurisuubeki2::CheckInput(edit1, edit2, input)) {
-    run_.Refuse(this, *error, {Edit1, Edit2});
+  WindowRunControl control(run_, {Memo2}, [this] {
+    Memo1->setVisible(true);
+    Memo2->setVisible(true);
+    Memo2->clear();
+    run_.EnterRunning();
+    LetEventsRun();
+  });
+  const UnitOutcome outcome = yuurisuubeki2::RunUnit(BoxTexts({Edit1, Edit2}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    run_.Refuse(this, outcome.error, {Edit1, Edit2});
     return;
   }
-  std::optional<std::string> result = yuurisuubeki2::SpecialValue(input);
-  if (!result) {
-    if (yuurisuubeki2::HasIntegerPower(input)) {
-      Memo1->setVisible(true);
-      Memo2->setVisible(true);
-      Memo2->clear();
-      run_.EnterRunning();
-      LetEventsRun();
-    }
-    {
-      WindowRunControl control(run_, {Memo2});
-      result = yuurisuubeki2::Compute(input, control);
-    }
-    if (!result) {
-      // Stopped, or the window closed, during the integer power.
-      Memo2->clear();
-      Memo1->setVisible(false);
-      Memo2->setVisible(false);
-      run_.LeaveRunning();
-      return;
-    }
+  control.Flush();
+  if (!run_.Finished(outcome)) {
+    // Stopped, or the window closed, during the integer power.
+    Memo2->clear();
+    Memo1->setVisible(false);
+    Memo2->setVisible(false);
+    run_.LeaveRunning();
+    if (outcome.status == UnitOutcome::Status::kFailed) ReportFailure(this, outcome);
+    return;
+  }
+  if (outcome.computed) {
     Memo1->setVisible(false);
     Label5->setVisible(true);
     Label6->setVisible(true);
     Label7->setVisible(true);
   }
-  SetText(Memo3, *result);
+  SetText(Memo3, outcome.shown[0]);
   run_.LeaveRunning();
-  finished_.KeepAndOffer({yuurisuubeki2::SaveTitle(edit1, edit2), {*result}});
+  finished_.KeepAndOffer(outcome.file);
   Edit2->setFocus();
 }
 

@@ -46,20 +46,22 @@ void ConstantWindow::Button1Click() {
   if (run_.StopOrBegin()) return;
   Memo1->clear();
   LetEventsRun();
-  const std::string edit1 = BoxText(Edit1);  // the input the result is computed from
-  int digits = 0;
-  if (InputCheck error = design_.check(edit1, digits)) {
-    run_.Refuse(this, *error, {Edit1});
+  WindowRunControl control(run_, {Memo2}, [this] {
+    Memo1->clear();
+    Memo2->setVisible(true);
+    run_.EnterRunning();
+  });
+  const UnitOutcome outcome = design_.run(BoxTexts({Edit1}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    run_.Refuse(this, outcome.error, {Edit1});
     return;
   }
-  Memo1->clear();
-  Memo2->setVisible(true);
-  const std::optional<std::string> result =
-      run_.Run({Memo2}, [&](RunControl& control) { return design_.compute(digits, control); });
-  if (result) SetText(Memo1, *result);
+  control.Flush();
+  const bool finished = run_.Finished(outcome);
+  if (finished) SetText(Memo1, outcome.shown[0]);
   run_.LeaveRunning();
-  if (!result) return;
-  finished_.KeepAndOffer({design_.saveTitle(edit1), {*result}});
+  if (!finished) return;
+  finished_.KeepAndOffer(outcome.file);
   Edit1->setFocus();
 }
 

@@ -3,12 +3,10 @@
 #pragma once
 
 #include <QString>
-#include <optional>
+#include <span>
 #include <string>
-#include <string_view>
 
-#include "calculators/common/input_error.h"
-#include "calculators/common/run_control.h"
+#include "calculators/common/unit.h"
 #include "frame/calculator_window.h"
 #include "frame/finished_result.h"
 #include "frame/run_protocol.h"
@@ -31,9 +29,7 @@ class ConstantWindow : public CalculatorWindow {
     QString prompt;           // Label2
     QString inputName;        // Edit1's name for a screen reader
     int editLeft, editWidth;  // Edit1
-    InputCheck (*check)(std::string_view edit1, int& digits);
-    std::optional<std::string> (*compute)(int digits, RunControl& run);
-    std::string (*saveTitle)(std::string_view edit1);
+    UnitOutcome (*run)(std::span<const std::string> inputs, RunControl& run);  // the unit's run
   };
 
   explicit ConstantWindow(const Design& design);

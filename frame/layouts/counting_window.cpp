@@ -70,28 +70,29 @@ void CountingWindow::Button1Click() {
   if (run_.StopOrBegin()) return;
   RichEdit1->clear();
   LetEventsRun();
-  // The inputs the result is computed from.
-  const std::string edit1 = BoxText(Edit1), edit2 = BoxText(Edit2);
-  long n = 0, r = 0;
-  if (InputCheck error = design_.check(edit1, edit2, n, r)) {
-    run_.Refuse(this, *error, {Edit1, Edit2});
+  WindowRunControl control(run_, {Memo2}, [this] {
+    RichEdit1->clear();
+    Memo2->setVisible(true);
+    run_.EnterRunning();
+  });
+  const UnitOutcome outcome = design_.run(BoxTexts({Edit1, Edit2}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    run_.Refuse(this, outcome.error, {Edit1, Edit2});
     return;
   }
-  if (n == r && !design_.resultWhenEqual.empty()) {
+  if (!outcome.computed) {
     TheDesktop().Beep();
     run_.LeaveRunning();
     Edit1->setFocus();
-    SetText(RichEdit1, design_.resultWhenEqual);
+    SetText(RichEdit1, outcome.shown[0]);
     return;
   }
-  RichEdit1->clear();
-  Memo2->setVisible(true);
-  const std::optional<std::string> result =
-      run_.Run({Memo2}, [&](RunControl& control) { return design_.compute(n, r, control); });
-  if (result) SetText(RichEdit1, *result);
+  control.Flush();
+  const bool finished = run_.Finished(outcome);
+  if (finished) SetText(RichEdit1, outcome.shown[0]);
   run_.LeaveRunning();
-  if (!result) return;
-  finished_.KeepAndOffer({design_.saveTitle(edit1, edit2), {*result}});
+  if (!finished) return;
+  finished_.KeepAndOffer(outcome.file);
   Edit1->setFocus();
 }
 

@@ -4,12 +4,10 @@
 #pragma once
 
 #include <QString>
-#include <optional>
+#include <span>
 #include <string>
-#include <string_view>
 
-#include "calculators/common/input_error.h"
-#include "calculators/common/run_control.h"
+#include "calculators/common/unit.h"
 #include "frame/calculator_window.h"
 #include "frame/finished_result.h"
 #include "frame/run_protocol.h"
@@ -33,12 +31,9 @@ class CountingWindow : public CalculatorWindow {
     QString heading;    // Label1
     QString symbol;     // "P" or "C", in the heading and the result caption
     int headingLeft;    // where the heading's "nPr の n は ..." starts
-    InputCheck (*check)(std::string_view edit1, std::string_view edit2, long& n, long& r);
-    std::optional<std::string> (*compute)(long n, long r, RunControl& run);
-    std::string (*saveTitle)(std::string_view edit1, std::string_view edit2);
-    // When not empty: with n = r this is shown at once, with a beep, and
-    // nothing is computed or offered for saving.
-    std::string_view resultWhenEqual;
+    // The unit's run. A special case it answers at once is shown with a
+    // beep and not offered for saving.
+    UnitOutcome (*run)(std::span<const std::string> inputs, RunControl& run);
   };
 
   explicit CountingWindow(const Design& design);

@@ -42,15 +42,19 @@ void LogarithmWindow::Edit1Change() { Edit2->clear(); }
 
 void LogarithmWindow::Button1Click() {
   BeginOneShot({Edit2});
-  const std::string edit1 = BoxText(Edit1);  // the input the result is computed from
-  if (InputCheck error = design_.check(edit1)) {
-    ReportInputError(this, *error, {Edit1});
+  UnstoppableRun control;
+  const UnitOutcome outcome = design_.run(BoxTexts({Edit1}), control);
+  if (outcome.status == UnitOutcome::Status::kRefused) {
+    ReportInputError(this, outcome.error, {Edit1});
     return;
   }
-  const std::string result = design_.compute(edit1);
-  Edit2->setText(ToQString(result));
+  if (outcome.status == UnitOutcome::Status::kFailed) {
+    ReportFailure(this, outcome);
+    return;
+  }
+  Edit2->setText(ToQString(outcome.shown[0]));
   Edit2->setCursorPosition(0);  // the result from its first digit
-  finished_.KeepAndOffer({design_.saveTitle(edit1), {result}});
+  finished_.KeepAndOffer(outcome.file);
   Edit1->setFocus();
 }
 

@@ -4,10 +4,10 @@
 #pragma once
 
 #include <QString>
+#include <span>
 #include <string>
-#include <string_view>
 
-#include "calculators/common/input_error.h"
+#include "calculators/common/unit.h"
 #include "frame/calculator_window.h"
 #include "frame/finished_result.h"
 
@@ -26,9 +26,7 @@ class LogarithmWindow : public CalculatorWindow {
     const char* instanceName;
     QString heading;      // Label2
     QString resultLabel;  // Label4
-    InputCheck (*check)(std::string_view edit1);
-    std::string (*compute)(std::string_view edit1);
-    std::string (*saveTitle)(std::string_view edit1);
+    UnitOutcome (*run)(std::span<const std::string> inputs, RunControl& run);  // the unit's run
   };
 
   explicit LogarithmWindow(const Design& design);

@@ -12,8 +12,13 @@ namespace {
 
 using testing::RecordingRun;
 
+const std::string kDegree = "半角数字で 2以上 300以下の自然数を入力してください。";
+const std::string kDegreeLength = "入力文字数を3以下にしてください。";
+const std::string kRadicand = "半角数字で20桁以内の正の数を入力してください。";
+const std::string kRadicandPoint = "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
+
 TEST(Njoukon, DegreeChecks) {
-  const std::string range(kDegreeMessage), length(kDegreeLengthMessage);
+  const std::string range(kDegree), length(kDegreeLength);
   struct Row {
     const char* text;
     std::string message;
@@ -38,7 +43,7 @@ TEST(Njoukon, DegreeChecks) {
 }
 
 TEST(Njoukon, RadicandChecks) {
-  const std::string plain(kRadicandMessage), point(kRadicandPointMessage);
+  const std::string plain(kRadicand), point(kRadicandPoint);
   const std::string nines19(19, '9');
   struct Row {
     std::string text, message;
@@ -219,9 +224,9 @@ TEST(Njoukon, TextsAndBatchUnit) {
   EXPECT_TRUE(done.offersSave);
   EXPECT_EQ(done.file, (ResultFile{"2.25 の2乗根", {"1.5"}}));
   const std::vector<std::string> badDegree = {"301", "2"};
-  EXPECT_EQ(RunUnit(badDegree, run).error.message, kDegreeMessage);
+  EXPECT_EQ(RunUnit(badDegree, run).error.message, kDegree);
   const std::vector<std::string> badRadicand = {"2", "0"};
-  EXPECT_EQ(RunUnit(badRadicand, run).error, (InputError{std::string(kRadicandMessage), 1, {}}));
+  EXPECT_EQ(RunUnit(badRadicand, run).error, (InputError{kRadicand, 1, {}}));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calculators/common/text.h"
+#include "platform/cp932.h"
 
 namespace taketa {
 namespace {

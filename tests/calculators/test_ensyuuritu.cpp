@@ -13,8 +13,8 @@ using testing::PlainPi;
 using testing::RecordingRun;
 using testing::ReferenceDigits;
 
-const std::string kRange(kRangeMessage);
-const std::string kLength(kLengthMessage);
+const std::string kRange = "半角数字で 2以上 60000以下の自然数を入力してください。";
+const std::string kLength = "入力文字数を5以下にしてください。";
 
 TEST(Ensyuuritu, InputChecks) {
   struct Row {

@@ -11,9 +11,9 @@
 namespace taketa::heihoukon1 {
 namespace {
 
-const std::string kRange(kRangeMessage);
-const std::string kLength(kLengthMessage);
-const std::string kBreak(kLineBreakMessage);
+const std::string kRange = "半角数字で 10000桁以内の自然数を入力してください。";
+const std::string kLength = "入力文字数を10000以下にしてください。";
+const std::string kBreak = "BackSpaceキーを押して、改行コードを取り除いてください。";
 
 TEST(Heihoukon1, InputChecksInOrder) {
   struct Row {

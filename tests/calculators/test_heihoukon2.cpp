@@ -12,10 +12,10 @@
 namespace taketa::heihoukon2 {
 namespace {
 
-const std::string kRange(kRangeMessage);
-const std::string kLength(kLengthMessage);
-const std::string kPointLength(kPointLengthMessage);
-const std::string kBreak(kLineBreakMessage);
+const std::string kRange = "半角数字で200桁以内の正の数を入力してください。";
+const std::string kLength = "入力文字数を200以下にしてください。";
+const std::string kPointLength = "小数点を含めた入力文字数を201以下にしてください。";
+const std::string kBreak = "BackSpaceキーを押して、改行コードを取り除いてください。";
 
 TEST(Heihoukon2, InputChecksInOrder) {
   const std::string digits200(200, '2');

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "calculators/common/counting_steps.h"
 #include "calculators/junretu/junretu_calc.h"
 #include "tests/calculators/calc_test_util.h"
 #include "tests/calculators/plain_counting.h"
@@ -12,9 +13,9 @@ namespace {
 using testing::DecimalResidue;
 using testing::RecordingRun;
 
-const std::string kRange(kRangeMessage);
-const std::string kLength(kLengthMessage);
-const std::string kOrder(kOrderMessage);
+const std::string kRange = "半角数字で 50000以下の自然数を入力してください。";
+const std::string kLength = "入力文字数を5以下にしてください。";
+const std::string kOrder = "r は n 以下でなければなりません。";
 
 std::string Permutations(long n, long r) {
   UnstoppableRun run;
@@ -51,7 +52,7 @@ TEST(Junretu, InputChecksInOrder) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     long n = 0, r = 0;
-    const InputCheck error = CheckInput(row.n, row.r, n, r);
+    const InputCheck error = CheckCounts(row.n, row.r, n, r);
     if (row.message.empty()) {
       ASSERT_FALSE(error) << error->message;
       EXPECT_EQ(n, std::stol(row.n));

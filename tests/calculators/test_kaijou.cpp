@@ -10,8 +10,8 @@ namespace {
 using testing::DecimalResidue;
 using testing::RecordingRun;
 
-const std::string kRange(kRangeMessage);
-const std::string kLength(kLengthMessage);
+const std::string kRange = "半角数字で 50000以下の自然数を入力してください。";
+const std::string kLength = "入力文字数を5以下にしてください。";
 
 std::string Factorial(long n) {
   UnstoppableRun run;

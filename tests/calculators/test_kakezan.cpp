@@ -8,10 +8,10 @@
 namespace taketa::kakezan {
 namespace {
 
-const std::string kLineBreak(kLineBreakMessage);
-const std::string kLength(kLengthMessage);
-const std::string kPointLength(kPointLengthMessage);
-const std::string kNumber(kNumberMessage);
+const std::string kLineBreak = "BackSpaceキーを押して、改行コードを取り除いてください。";
+const std::string kLength = "入力文字数を5000以下にしてください。";
+const std::string kPointLength = "小数点を含めた入力文字数を5001以下にしてください。";
+const std::string kNumber = "半角数字で5000桁以内の正の数を入力してください。";
 
 TEST(Kakezan, InputChecksOnEachBox) {
   const std::string digits5000(5000, '7'), digits5001(5001, '7');

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <random>
 
+#include "calculators/common/counting_steps.h"
 #include "calculators/kumiawase/exact_quotient.h"
 #include "calculators/kumiawase/kumiawase_calc.h"
 #include "digits/natural.h"
@@ -26,13 +27,13 @@ std::string WithCount(const std::string& digits) {
 
 TEST(Kumiawase, ChecksAreThoseOfPermutations) {
   long n = 0, r = 0;
-  EXPECT_EQ(CheckInput("3", "4", n, r), (InputError{"r は n 以下でなければなりません。", 1, {}}));
-  EXPECT_EQ(CheckInput("", "4", n, r),
+  EXPECT_EQ(CheckCounts("3", "4", n, r), (InputError{"r は n 以下でなければなりません。", 1, {}}));
+  EXPECT_EQ(CheckCounts("", "4", n, r),
             (InputError{"半角数字で 50000以下の自然数を入力してください。", 0, {}}));
-  EXPECT_EQ(CheckInput("10", "0", n, r),
+  EXPECT_EQ(CheckCounts("10", "0", n, r),
             (InputError{"半角数字で 50000以下の自然数を入力してください。", 1, {}}));
-  EXPECT_EQ(CheckInput("10", "123456", n, r), (InputError{"入力文字数を5以下にしてください。", 1, {}}));
-  EXPECT_FALSE(CheckInput("7", "7", n, r));
+  EXPECT_EQ(CheckCounts("10", "123456", n, r), (InputError{"入力文字数を5以下にしてください。", 1, {}}));
+  EXPECT_FALSE(CheckCounts("7", "7", n, r));
 }
 
 TEST(Kumiawase, KnownValues) {

@@ -12,17 +12,23 @@ namespace {
 
 using testing::RecordingRun;
 
+const std::string kBaseLength = "入力文字数を100以下にしてください。";
+const std::string kBasePointLength = "小数点を含めた入力文字数を101以下にしてください。";
+const std::string kBase = "半角数字で100桁以内の正の数を入力してください。";
+const std::string kExponent = "半角数字で 10000以下の自然数を入力してください。";
+const std::string kExponentLength = "入力文字数を5以下にしてください。";
+
 TEST(Ruijou, InputChecks) {
-  const std::string base(kBaseMessage), exponent(kExponentMessage);
+  const std::string base(kBase), exponent(kExponent);
   const std::string hundred(100, '7');
   struct Row {
     std::string edit1, edit2, message;  // "" when accepted
     int box;
   } rows[] = {
-      {hundred + "1", "2", std::string(kBaseLengthMessage), 0},
+      {hundred + "1", "2", kBaseLength, 0},
       {hundred, "2", "", 0},
       {"." + hundred, "2", "", 0},
-      {hundred + ".1", "2", std::string(kBasePointLengthMessage), 0},
+      {hundred + ".1", "2", kBasePointLength, 0},
       {"1.2.3", "2", base, 0},
       {"12a", "2", base, 0},
       {"１２", "2", base, 0},
@@ -33,7 +39,7 @@ TEST(Ruijou, InputChecks) {
       {".", "2", base, 0},
       {"2", "", exponent, 1},
       {"2", "1a", exponent, 1},
-      {"2", "123456", std::string(kExponentLengthMessage), 1},
+      {"2", "123456", kExponentLength, 1},
       {"2", "0", exponent, 1},
       {"2", "10001", exponent, 1},
       {"2", "10000", "", 0},

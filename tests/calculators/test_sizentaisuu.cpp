@@ -6,8 +6,11 @@
 namespace taketa::sizentaisuu {
 namespace {
 
+const std::string kRefusal = "半角数字で20桁以内の正の数を入力してください。";
+const std::string kLength = "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
+
 TEST(Sizentaisuu, ChecksInTheirOrder) {
-  const std::string number(kMessage), placed(kLengthMessage);
+  const std::string number(kRefusal), placed(kLength);
   struct Row {
     const char* text;
     std::string message;  // "" when accepted
@@ -91,7 +94,7 @@ TEST(Sizentaisuu, RunUnitGivesTheSavedLines) {
   const std::vector<std::string> lone{"."};
   outcome = RunUnit(lone, run);
   EXPECT_EQ(outcome.status, UnitOutcome::Status::kRefused);
-  EXPECT_EQ(outcome.error.message, kMessage);
+  EXPECT_EQ(outcome.error.message, kRefusal);
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ namespace {
 using testing::PlainFactorise;
 using testing::RecordingRun;
 
-const std::string kRefused(kMessage);
+const std::string kRefused = "半角数字で 2以上 50桁以内の自然数を入力してください。";
+const std::string kLength = "入力文字数を50以下にしてください。";
 
 std::string Repeat(const std::string& factor, int times, const std::string& last) {
   std::string text;
@@ -42,8 +43,8 @@ TEST(Soinsuu2, InputChecks) {
       {"0012", "", "12"},
       {"12345678901234567890123456789012345678901234567890", "",
        "12345678901234567890123456789012345678901234567890"},
-      {"123456789012345678901234567890123456789012345678901", std::string(kLengthMessage), ""},
-      {"000000000000000000000000000000000000000000000000012", std::string(kLengthMessage), ""},
+      {"123456789012345678901234567890123456789012345678901", kLength, ""},
+      {"000000000000000000000000000000000000000000000000012", kLength, ""},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text);

@@ -6,9 +6,9 @@
 namespace taketa::warizan1 {
 namespace {
 
-const std::string kRange(kRangeMessage);
-const std::string kLength(kLengthMessage);
-const std::string kPointLength(kPointLengthMessage);
+const std::string kRange = "半角数字で50桁以内の正の数を入力してください。";
+const std::string kLength = "入力文字数を50以下にしてください。";
+const std::string kPointLength = "小数点を含めた入力文字数を51以下にしてください。";
 
 TEST(Warizan1, InputChecksInOrder) {
   const std::string digits50(50, '9');
@@ -51,7 +51,8 @@ TEST(Warizan1, QuotientsAgainstIndependentValues) {
 }
 
 TEST(Warizan1, SavedFile) {
-  EXPECT_EQ(EncodeResultFile(SaveFile("1", "8", Compute("1", "8"))),
+  UnstoppableRun run;
+  EXPECT_EQ(EncodeResultFile(RunUnit(std::vector<std::string>{"1", "8"}, run).file),
             "1\x81\x80" "8\x82\xcc\x8c\x76\x8e\x5a\x8c\x8b\x89\xca\x81\x69\x8f\xa4\x81\x6a\r\n"
             "\r\r\n"
             "0.125\r\n");

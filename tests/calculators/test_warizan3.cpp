@@ -10,9 +10,9 @@
 namespace taketa::warizan3 {
 namespace {
 
-const std::string kRange(kRangeMessage);
-const std::string kLength(kLengthMessage);
-const std::string kBreak(kLineBreakMessage);
+const std::string kRange = "半角数字で60000桁以内の正の整数を入力してください。";
+const std::string kLength = "入力文字数を60000以下にしてください。";
+const std::string kBreak = "BackSpaceキーを押して、改行コードを取り除いてください。";
 
 std::string Digits(std::mt19937_64& rng, std::size_t n) {
   std::string text(n, '0');

@@ -11,10 +11,10 @@
 namespace taketa::warizan4 {
 namespace {
 
-const std::string kRange(kRangeMessage);
-const std::string kLength(kLengthMessage);
-const std::string kPointLength(kPointLengthMessage);
-const std::string kBreak(kLineBreakMessage);
+const std::string kRange = "半角数字で2000桁以内の正の数を入力してください。";
+const std::string kLength = "入力文字数を2000以下にしてください。";
+const std::string kPointLength = "小数点を含めた入力文字数を2001以下にしてください。";
+const std::string kBreak = "BackSpaceキーを押して、改行コードを取り除いてください。";
 
 TEST(Warizan4, InputChecksInOrder) {
   const std::string digits2000(2000, '3');
@@ -111,7 +111,8 @@ TEST(DecimalDivision, QuotientDigitsAgreeWithPlainLongDivision) {
 }
 
 TEST(Warizan4, SavedFileHasALoneCarriageReturnLine) {
-  const ResultFile file = SaveFile("12.34", "0.2", Compute("12.34", "0.2"));
+  UnstoppableRun run;
+  const ResultFile file = RunUnit(std::vector<std::string>{"12.34", "0.2"}, run).file;
   EXPECT_EQ(EncodeResultFile(file),
             "12.34\x81\x80" "0.2\x82\xcc\x8c\x76\x8e\x5a\x8c\x8b\x89\xca\x81\x69\x8f\xa4\x81\x6a\r\n"
             "\r\r\n"

@@ -9,37 +9,44 @@ namespace {
 
 using testing::RecordingRun;
 
+const std::string kBase = "底 A には半角数字で12桁以内の正の数を入力してください。";
+const std::string kBasePoint = "底 A には位取り表示のための 0 も含めて半角数字で12桁以内の正の数を入力してください。";
+const std::string kBaseRange = "底 A には半角数字で0.001以上 1200以下の数を入力してください。";
+const std::string kExponent = "指数 B には半角数字で12桁以内で -1600以上 1600以下の数を入力してください。";
+const std::string kExponentPoint = "指数 B には位取り表示のための 0 も含めて半角数字で12桁以内で -1600以上 1600以下の数 を入力してください。";
+const std::string kExponentRange = "指数 B には半角数字で -1600以上 1600以下の数を入力してください。";
+
 TEST(Yuurisuubeki, InputChecks) {
   struct Row {
     std::string a, b;
     std::string_view message;  // empty when accepted
     int box;
   } rows[] = {
-      {"", "2", kBaseMessage, 0},
-      {"1234567890123", "2", kBaseMessage, 0},
+      {"", "2", kBase, 0},
+      {"1234567890123", "2", kBase, 0},
       {"1.23456789012", "2", {}, 0},  // 13 characters with the point
-      {"12.34567890123", "2", kBasePointMessage, 0},
-      {"1.2.3", "2", kBasePointMessage, 0},
-      {"1a", "2", kBasePointMessage, 0},
-      {"-2", "2", kBasePointMessage, 0},
-      {".", "2", kBaseRangeMessage, 0},
-      {"0.0009", "2", kBaseRangeMessage, 0},
+      {"12.34567890123", "2", kBasePoint, 0},
+      {"1.2.3", "2", kBasePoint, 0},
+      {"1a", "2", kBasePoint, 0},
+      {"-2", "2", kBasePoint, 0},
+      {".", "2", kBaseRange, 0},
+      {"0.0009", "2", kBaseRange, 0},
       {"0.001", "2", {}, 0},
       {"1200", "2", {}, 0},
-      {"1200.5", "2", kBaseRangeMessage, 0},
-      {"1200.0000001", "2", kBaseRangeMessage, 0},
-      {"2", "", kExponentMessage, 1},
-      {"2", "-", kExponentMessage, 1},
-      {"2", ".", kExponentMessage, 1},
-      {"2", "-.", kExponentMessage, 1},
-      {"2", "-123456789012", kExponentRangeMessage, 1},  // long enough, out of range
-      {"2", "1234567890123", kExponentMessage, 1},
+      {"1200.5", "2", kBaseRange, 0},
+      {"1200.0000001", "2", kBaseRange, 0},
+      {"2", "", kExponent, 1},
+      {"2", "-", kExponent, 1},
+      {"2", ".", kExponent, 1},
+      {"2", "-.", kExponent, 1},
+      {"2", "-123456789012", kExponentRange, 1},  // long enough, out of range
+      {"2", "1234567890123", kExponent, 1},
       {"2", "-1.23456789012", {}, 0},
-      {"2", "12.34567890123", kExponentPointMessage, 1},
-      {"2", "--5", kExponentRangeMessage, 1},
-      {"2", "1.2.3", kExponentRangeMessage, 1},
-      {"2", "1600.1", kExponentRangeMessage, 1},
-      {"2", "-1600.0001", kExponentRangeMessage, 1},
+      {"2", "12.34567890123", kExponentPoint, 1},
+      {"2", "--5", kExponentRange, 1},
+      {"2", "1.2.3", kExponentRange, 1},
+      {"2", "1600.1", kExponentRange, 1},
+      {"2", "-1600.0001", kExponentRange, 1},
       {"2", "-1600", {}, 0},
   };
   for (const Row& row : rows) {
@@ -148,7 +155,7 @@ TEST(Yuurisuubeki, ExamplesOfTheWindow) {
   RecordingRun run;
   const Power big = Compute("1200", "1600", run);
   EXPECT_EQ(big.text, "4.89771687707E4926");
-  EXPECT_EQ(run.polls, 1600);  // one poll per multiplication
+  EXPECT_EQ(run.polls, 1601);  // one poll before the first multiplication, one after each
 }
 
 TEST(Yuurisuubeki, StopDuringTheIntegerPower) {
@@ -167,7 +174,7 @@ TEST(Yuurisuubeki, BatchUnit) {
   const std::vector<std::string> shortcut = {"007", "1"};
   EXPECT_EQ(RunUnit(shortcut, run).file, (ResultFile{"007の1乗", {"007"}}));
   const std::vector<std::string> bad = {"2", "1600.1"};
-  EXPECT_EQ(RunUnit(bad, run).error, (InputError{std::string(kExponentRangeMessage), 1, {}}));
+  EXPECT_EQ(RunUnit(bad, run).error, (InputError{kExponentRange, 1, {}}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calculators/yuurisuubeki2/decimal_power.h"
+#include "calculators/common/decimal_power.h"
 #include "calculators/yuurisuubeki2/yuurisuubeki2_calc.h"
 #include "tests/calculators/calc_test_util.h"
 #include "tests/calculators/logarithm_test_data.h"
@@ -10,24 +10,29 @@ namespace {
 
 using testing::RecordingRun;
 
+const std::string kBase = "底 A には半角数字で20桁以内の正の数を入力してください。";
+const std::string kBaseLength = "底 A には位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
+const std::string kExponent = "指数 B には半角数字で20桁以内で -5000以上 5000以下の数を入力してください。";
+const std::string kExponentLength =
+    "指数 B には位取り表示のための 0 も含めて半角数字で20桁以内で -5000以上 5000以下の数 を入力してください。";
+const std::string kExponentRange = "指数 B には半角数字で -5000以上 5000以下の数を入力してください。";
+
 PowerInput Checked(const std::string& a, const std::string& b) {
-  PowerInput input;
-  const InputCheck error = CheckInput(a, b, input);
-  EXPECT_FALSE(error) << a << " " << b;
-  return input;
+  EXPECT_FALSE(CheckInput(a, b)) << a << " " << b;
+  return TakeApartPower(a, b);
 }
 
 std::string Power(const std::string& a, const std::string& b) {
   const PowerInput input = Checked(a, b);
   if (std::optional<std::string> special = SpecialValue(input)) return *special;
   UnstoppableRun run;
-  return Compute(input, run).value_or("(stopped)");
+  return FinishPower(input, IntegerPower(input, run).value()).value_or("(not settled)");
 }
 
 TEST(Yuurisuubeki2, ChecksInTheirOrderWithTheirBoxes) {
-  const std::string base(kBaseMessage), baseLength(kBaseLengthMessage);
-  const std::string exponent(kExponentMessage), exponentLength(kExponentLengthMessage),
-      range(kExponentRangeMessage);
+  const std::string base(kBase), baseLength(kBaseLength);
+  const std::string exponent(kExponent), exponentLength(kExponentLength),
+      range(kExponentRange);
   struct Row {
     const char* a;
     const char* b;
@@ -67,8 +72,7 @@ TEST(Yuurisuubeki2, ChecksInTheirOrderWithTheirBoxes) {
       {"2", "-5.", "", 0},
   };
   for (const Row& row : rows) {
-    PowerInput input;
-    const InputCheck error = CheckInput(row.a, row.b, input);
+    const InputCheck error = CheckInput(row.a, row.b);
     if (row.message.empty()) {
       EXPECT_FALSE(error) << row.a << " " << row.b;
     } else {
@@ -161,21 +165,21 @@ TEST(Yuurisuubeki2, AgreesWithMpmath) {
 TEST(Yuurisuubeki2, StepCounterAndStop) {
   const PowerInput input = Checked("2", "10.5");
   RecordingRun run;
-  ASSERT_TRUE(Compute(input, run));
+  ASSERT_TRUE(IntegerPower(input, run));
   ASSERT_EQ(run.shown.size(), 10u);
   EXPECT_EQ(run.shown.front(), std::make_pair(0, std::string("1")));
   EXPECT_EQ(run.Last(), "10");
   EXPECT_EQ(run.polls, 11);  // once before the first step, then after each
   // Stopped after the third step, or before the first.
   RecordingRun stopped(4);
-  EXPECT_FALSE(Compute(input, stopped));
+  EXPECT_FALSE(IntegerPower(input, stopped));
   EXPECT_EQ(stopped.Last(), "3");
   RecordingRun early(1);
-  EXPECT_FALSE(Compute(input, early));
+  EXPECT_FALSE(IntegerPower(input, early));
   EXPECT_TRUE(early.shown.empty());
   // The fraction class has no integer power: no steps, no polls.
   RecordingRun fraction(1);
-  EXPECT_TRUE(Compute(Checked("2", "0.5"), fraction));
+  EXPECT_TRUE(IntegerPower(Checked("2", "0.5"), fraction));
   EXPECT_EQ(fraction.polls, 0);
   RecordingRun late(100);
   EXPECT_EQ(RunUnit(std::vector<std::string>{"3", "-5000"}, late).status, UnitOutcome::Status::kStopped);
@@ -225,7 +229,7 @@ TEST(Yuurisuubeki2, RunUnitGivesTheSavedLines) {
   EXPECT_EQ(outcome.file.lines, std::vector<std::string>{"007"});
   outcome = RunUnit(std::vector<std::string>{"2", "5000.1"}, run);
   EXPECT_EQ(outcome.status, UnitOutcome::Status::kRefused);
-  EXPECT_EQ(outcome.error.message, kExponentRangeMessage);
+  EXPECT_EQ(outcome.error.message, kExponentRange);
   EXPECT_EQ(outcome.error.box, 1);
 }
 

@@ -226,6 +226,19 @@ TEST_F(TaketaCalc, SaveWritesTheResultFile) {
   EXPECT_EQ(bad.out, "");
 }
 
+#ifndef _WIN32
+// --save /dev/stdout with standard output in a file: the saved bytes, then
+// the result lines, in that file (the file is not replaced by a new one).
+TEST_F(TaketaCalc, SaveToStandardOutputKeepsEveryLine) {
+  const Result r = Run({"ensyuuritu", "50", "--save", "/dev/stdout"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  const std::string digits = "31415926535897932384626433832795028841971693993751";
+  const std::string title = "\x89\x7e\x8e\xfc\x97\xa6" "50\x8c\x85";  // 円周率50桁
+  EXPECT_EQ(r.out, title + "\r\n" + digits + "\r\n" + digits + "\n");
+  EXPECT_EQ(r.err, "");
+}
+#endif
+
 TEST_F(TaketaCalc, ProgressGoesToStandardError) {
   const Result r = Run({"ensyuuritu", "2000", "--progress"});
   EXPECT_EQ(r.status, 0);

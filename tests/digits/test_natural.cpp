@@ -101,6 +101,23 @@ TEST(Natural, ShiftsAndSmallOperations) {
             (a * N("999999999999999999")).ToDecimal());
 }
 
+TEST(Natural, Powers) {
+  EXPECT_EQ(Power(N("2"), 0).ToDecimal(), "1");
+  EXPECT_EQ(Power(Natural(), 0).ToDecimal(), "1");
+  EXPECT_EQ(Power(Natural(), 5).ToDecimal(), "0");
+  EXPECT_EQ(Power(N("2"), 100).ToDecimal(), "1267650600228229401496703205376");
+  EXPECT_EQ(Power(N("10"), 40).ToDecimal(), "1" + std::string(40, '0'));
+  EXPECT_EQ(Power(N("999999999999999999"), 3).ToDecimal(),
+            "999999999999999997000000000000000002999999999999999999");
+  // Against repeated multiplication.
+  Natural product(1);
+  const Natural base = N("123456789012345678901234567");
+  for (int e = 1; e <= 37; ++e) {
+    product = product * base;
+    EXPECT_EQ(Power(base, e), product) << e;
+  }
+}
+
 TEST(Natural, SquareRoots) {
   EXPECT_EQ(Sqrt(Natural()).ToDecimal(), "0");
   EXPECT_EQ(Sqrt(Natural(15)).ToDecimal(), "3");

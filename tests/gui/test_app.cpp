@@ -10,7 +10,7 @@
 #include <QtTest>
 
 #include "app/menu_window.h"
-#include "app/windows.h"
+#include "app/window_instances.h"
 #include "calculators/ensyuuritu/ensyuuritu_window.h"
 #include "calculators/heihoukon1/heihoukon1_window.h"
 #include "calculators/heihoukon2/heihoukon2_window.h"

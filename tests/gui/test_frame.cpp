@@ -9,15 +9,19 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyleHints>
+#include <QTemporaryDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QtTest>
 #include <memory>
+#include <utility>
 
 #include "frame/calculator_window.h"
 #include "frame/controls.h"
+#include "frame/desktop.h"
 #include "frame/finished_result.h"
 #include "frame/length_counter.h"
 #include "frame/run_protocol.h"
@@ -34,6 +38,8 @@ class FrameTest : public QObject {
   void lengthCounter();
   void typingChecks();
   void inputErrorReport();
+  void failureReport();
+  void finishedOutcomes();
   void stoppableRunButtons();
   void runControlShowsLastCounters();
   void savingNoWritesNothing();
@@ -43,7 +49,9 @@ class FrameTest : public QObject {
   void richEditPopupMenu();
   void enterStarts();
   void finishedResultSavesAs();
+  void saveAsOpensInAnExistingFolder();
   void finishedResultForgets();
+  void messageBoxLinesBreakBetweenWords();
   void suggestedFileNames_data();
   void suggestedFileNames();
   void memoBoxShowsWhatAPlainBoxShows();
@@ -113,6 +121,34 @@ void FrameTest::inputErrorReport() {
   QCOMPARE(window.focusWidget(), second);
   QCOMPARE(counter->toPlainText(), QString("入力文字数＝5001"));
   QVERIFY(!counter->isHidden());
+}
+
+void FrameTest::failureReport() {
+  testing::ScriptedDesktop desktop;
+  CalculatorWindow window("frm_test");
+  QLineEdit* box = new QLineEdit(&window);
+  window.show();
+  box->setFocus();
+  ReportFailure(&window, UnitOutcome::Failed());
+  QCOMPARE(desktop.beeps, 1);
+  QCOMPARE(desktop.messages, QStringList({"計算結果の桁を確定できませんでした。"}));
+  QVERIFY(desktop.questions.isEmpty());
+}
+
+// A result that comes in while the flag is cleared was stopped; a special
+// case answered at once needs no flag.
+void FrameTest::finishedOutcomes() {
+  QPushButton start, exit;
+  StoppableRun run(&start, &exit);
+  const UnitOutcome done = UnitOutcome::Done({"t", {"1"}});
+  const UnitOutcome special = UnitOutcome::Special({"t", {"1"}}, {"1"}, false);
+  QVERIFY(!run.Finished(done));
+  QVERIFY(run.Finished(special));
+  QVERIFY(!run.Finished(UnitOutcome::Stopped()));
+  run.StopOrBegin();
+  QVERIFY(run.Finished(done));
+  QVERIFY(!run.Finished(UnitOutcome::Failed()));
+  QVERIFY(!run.Finished(UnitOutcome::Refused({"m", 0, {}})));
 }
 
 void FrameTest::stoppableRunButtons() {
@@ -205,8 +241,13 @@ void FrameTest::savingFailsInBothPlaces() {
   desktop.answers = {true, true};
   OfferToSave(nullptr, [] { return ResultFile{"t", {"1"}}; });
   QCOMPARE(desktop.questions.size(), 1);
-  QCOMPARE(desktop.errors.size(), 1);
-  QVERIFY(desktop.errors[0].contains("Temp"));
+  // In Japanese, each place with what stood in the way (a file where its
+  // parent folder should be).
+  const QString home = QFileInfo(desktop.primary().directory).path();
+  const QString tmp = QFileInfo(desktop.fallback().directory).path();
+  QCOMPARE(desktop.errors, QStringList({"計算結果を保存できませんでした。\n" + home +
+                                        ": フォルダーではありません。\n" + tmp +
+                                        ": フォルダーではありません。"}));
   QVERIFY(desktop.opened.isEmpty());
 }
 
@@ -237,6 +278,28 @@ void FrameTest::richEditPopupMenu() {
   QCOMPARE(QApplication::clipboard()->text(), rich->toPlainText());
   // Only plain text goes to the clipboard.
   QCOMPARE(QApplication::clipboard()->mimeData()->formats(), QStringList({"text/plain"}));
+
+  // The entries show the keys that the other result boxes' menus show for
+  // the same commands, and the keys still work in the box.
+  QGuiApplication::styleHints()->setShowShortcutsInContextMenus(true);
+  auto* memo = new MemoBox(&window);
+  const std::unique_ptr<QMenu> standard(memo->createStandardContextMenu());
+  const std::pair<const char*, QAction*> entries[] = {
+      {"edit-copy", rich->Copy1()}, {"edit-paste", rich->Paste1()},
+      {"select-all", rich->SelectAll1()}};
+  for (const auto& [name, entry] : entries) {
+    QAction* same = standard->findChild<QAction*>(name);
+    QVERIFY2(same != nullptr, name);
+    QVERIFY(!entry->shortcut().isEmpty());
+    QCOMPARE(entry->shortcut().toString(QKeySequence::NativeText), same->text().section('\t', 1));
+    QVERIFY(entry->isShortcutVisibleInContextMenu());
+  }
+  window.show();
+  rich->setFocus();
+  rich->setPlainText("12345");
+  QTest::keyClick(rich, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(rich, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), QString("12345"));
 }
 
 void FrameTest::enterStarts() {
@@ -303,8 +366,44 @@ void FrameTest::finishedResultSavesAs() {
   QCOMPARE(desktop.saveDialogs.size(), 2);
   desktop.chosenFiles << desktop.PathFor("missing/pi.txt");
   saveAs->trigger();
-  QCOMPARE(desktop.errors.size(), 1);
-  QVERIFY(desktop.errors[0].contains("missing"));
+  QCOMPARE(desktop.errors, QStringList({"計算結果を保存できませんでした。\n" +
+                                        desktop.PathFor("missing") +
+                                        ": フォルダーが見つかりません。"}));
+}
+
+// The dialog opens in the documents folder when there is one, else in the
+// home folder, always with an absolute path: never in the working folder
+// with a name whose folder is missing.
+void FrameTest::saveAsOpensInAnExistingFolder() {
+  testing::ScriptedDesktop desktop;
+  CalculatorWindow window("frm_test");
+  auto* memo = new MemoBox(&window);
+  FinishedResult finished(&window, {memo});
+  memo->setPlainText("3");
+  finished.Keep({"円周率2000桁", {"3"}});
+  const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+  QTemporaryDir root;
+  const QString home = root.path() + "/home";
+  QVERIFY(QDir().mkpath(home));
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.path() + "/config"));  // no user-dirs.dirs
+  const auto suggested = [&](const QString& homeVariable) {
+    qputenv("HOME", QFile::encodeName(homeVariable));
+    desktop.saveDialogs.clear();
+    finished.SaveAs1()->trigger();
+    return desktop.saveDialogs.value(0);
+  };
+  QCOMPARE(suggested(home), home + "/円周率2000桁.txt");
+  QVERIFY(QDir().mkpath(home + "/Documents"));
+  QCOMPARE(suggested(home), home + "/Documents/円周率2000桁.txt");
+  // A home given relative to the working folder.
+  const QString working = QDir::currentPath();
+  QDir::setCurrent(root.path());
+  const QString relative = suggested("home");
+  QDir::setCurrent(working);
+  QCOMPARE(relative, home + "/Documents/円周率2000桁.txt");
+  qputenv("HOME", oldHome);
+  oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
+  QVERIFY(desktop.errors.isEmpty());
 }
 
 namespace {
@@ -348,6 +447,39 @@ void FrameTest::suggestedFileNames_data() {
   QTest::newRow("long") << QString(70, '7') + "÷3 の" << QString(64, '7') + ".txt";
   QTest::newRow("empty") << "" << "計算結果.txt";
   QTest::newRow("hidden file") << ".5の2乗" << "計算結果.5の2乗.txt";
+}
+
+// A message box's text keeps its words whole: laid out in any width, its
+// lines end after a space or a line break, never inside "保存されました。"
+// or a path; it reads as it was given.
+void FrameTest::messageBoxLinesBreakBetweenWords() {
+  const QString texts[] = {
+      "計算完了。　計算結果を保存または印刷しますか。",
+      "計算結果が /home/a/Temp/Temp.txt に保存されました。 このテキストファイルを開きますか。",
+      "計算結果を保存できませんでした。\n/home/a/Temp: フォルダーではありません。\n"
+      "/run/user/1000/Temp: フォルダーではありません。",
+      "半角数字で 2以上 60000以下の自然数を入力してください。",
+  };
+  for (const QString& text : texts) {
+    const QString shown = MessageBoxText(text);
+    QCOMPARE(QString(shown).remove(QChar(0x2060)), text);
+    for (const int width : {60, 150, 300}) {
+      QTextLayout layout(shown, QApplication::font());
+      QTextOption option;
+      option.setWrapMode(QTextOption::WordWrap);
+      layout.setTextOption(option);
+      layout.beginLayout();
+      for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+      }
+      layout.endLayout();
+      for (int i = 0; i + 1 < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const QChar last = shown[line.textStart() + line.textLength() - 1];
+        QVERIFY2(last.isSpace(), qPrintable(shown.mid(line.textStart(), line.textLength())));
+      }
+    }
+  }
 }
 
 void FrameTest::suggestedFileNames() {

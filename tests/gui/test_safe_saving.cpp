@@ -227,15 +227,19 @@ void SafeSavingTest::hijackedFallbackIsReportedAndLeftAlone() {
 }
 
 void SafeSavingTest::resultStaysOnScreenWhenNeitherPlaceTakesIt() {
-  Write(root_->path() + "/home", "");
-  Write(root_->path() + "/tmp", "");
-  FolderDesktop desktop(root_->path() + "/home/Temp", root_->path() + "/tmp/Temp");
+  // Both Temp folders are plain files: the report says so, in Japanese.
+  const QString primary = Folder("home") + "/Temp", fallback = Folder("tmp") + "/Temp";
+  Write(primary, "");
+  Write(fallback, "");
+  FolderDesktop desktop(primary, fallback);
   Tfrm_warizan1 window;
   window.ShowFromMenu();
   window.Edit1->setText("1");
   window.Edit2->setText("8");
   window.Button1->click();
-  QCOMPARE(desktop.errors.size(), 1);
+  QCOMPARE(desktop.errors, QStringList({"計算結果を保存できませんでした。\n" + primary +
+                                        ": フォルダーではありません。\n" + fallback +
+                                        ": フォルダーではありません。"}));
   QCOMPARE(window.Memo1->toPlainText(), QString("0.125"));
   QCOMPARE(window.focusWidget(), window.Edit1);
 }
@@ -262,9 +266,10 @@ void SafeSavingTest::systemFallbackIsThisUsersOwn() {
   QVERIFY(!system.PrimarySaveLocation().file.startsWith(tmp));
 
   // Saved there, the folder is made owner-only.
-  std::string error;
-  QVERIFY2(WriteResultFile(fallback.file.toStdString(), kResult, error, SaveFolder::kPrivate),
-           error.c_str());
+  WriteError error;
+  QVERIFY2(WriteFileSafely(fallback.file.toStdString(), EncodeResultFile(kResult), error,
+                           SaveFolder::kPrivate),
+           Describe(error).c_str());
   struct stat st;
   QCOMPARE(::stat(QFile::encodeName(own).constData(), &st), 0);
   QCOMPARE(st.st_mode & 0777, mode_t(0700));

@@ -1,6 +1,7 @@
 // Start-up: Qt's own texts in Japanese whatever the locale, the program's
 // name, version, desktop entry and icon, and its command line. Runs in the
-// C locale, where Qt's texts would otherwise be English.
+// C locale (on Windows, in whatever locale is not Japanese), where Qt's
+// texts would otherwise be English.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -34,7 +35,12 @@ class StartupTest : public QObject {
 };
 
 void StartupTest::initTestCase() {
+#ifdef Q_OS_WIN
+  // Windows takes the locale from the user's settings, not from LC_ALL.
+  QVERIFY(QLocale::system().language() != QLocale::Japanese);
+#else
   QCOMPARE(QLocale::system().name(), QString("C"));
+#endif
 
   // A missing translation is no error: Qt's English texts stay.
   QTemporaryDir empty;
@@ -60,7 +66,7 @@ void StartupTest::saveQuestionButtonsAreJapanese() {
     if (box == nullptr) return;
     poll.stop();
     asked = true;
-    question = box->text();
+    question = box->text().remove(QChar(0x2060));  // the word joiners that keep words whole
     if (QAbstractButton* button = box->button(QMessageBox::Yes)) yes = button->text();
     if (QAbstractButton* button = box->button(QMessageBox::No)) {
       no = button->text();

@@ -6,13 +6,14 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "calculators/common/decimal_bounds.h"
 #include "calculators/common/logarithm.h"
 #include "calculators/common/run_control.h"
 #include "digits/natural.h"
 
-namespace taketa::yuurisuubeki2 {
+namespace taketa {
 
 enum class ExponentClass {
   kInteger,   // |B| = p
@@ -20,7 +21,7 @@ enum class ExponentClass {
   kMixed,     // |B| = p + f
 };
 
-// Checked inputs, taken apart.
+// The inputs taken apart.
 struct PowerInput {
   std::string a, b;  // as typed
   ReducedNumber base;
@@ -32,6 +33,10 @@ struct PowerInput {
   int p = 0;                 // |B|'s integer part
   std::string fraction;      // |B|'s digits after its point ("" without one)
 };
+
+// A (a positive decimal text) and B (a decimal text after an optional "-",
+// |B| <= 5000), checked, taken apart.
+PowerInput TakeApartPower(std::string_view a, std::string_view b);
 
 // The digits the integer power keeps while it runs: the value's last
 // digits are cut off, with bounds on what was cut, once it is longer.
@@ -45,20 +50,18 @@ std::optional<DecimalBounds> IntegerPower(const PowerInput& input, RunControl& r
 // The text of A^B from the integer power's result (1 for the fraction
 // class): the fraction part, the product, the reciprocal and the format,
 // with more precision (and the integer power exact) until every shown digit
-// is settled.
-std::string FinishPower(const PowerInput& input, DecimalBounds integerPower);
+// is settled. nullopt when they are not settled by kMaxPrecision.
+std::optional<std::string> FinishPower(const PowerInput& input, DecimalBounds integerPower);
 
 // The first `count` significant digits of A^B itself (a negative B's
 // reciprocal taken), truncated, and the place of the first, from the
-// integer power's result in the same way.
-LeadingDigits LeadingPowerDigits(const PowerInput& input, DecimalBounds integerPower,
-                                 std::size_t count);
+// integer power's result in the same way. nullopt when they are not
+// settled by kMaxPrecision.
+std::optional<LeadingDigits> LeadingPowerDigits(const PowerInput& input,
+                                                DecimalBounds integerPower, std::size_t count);
 
 // A^f as an exact value when it is rational (A = n/d and both n and d are
 // q-th powers, q the denominator of f in lowest terms); nullopt otherwise.
 std::optional<DecimalBounds> RationalFractionPower(const PowerInput& input);
 
-// base^e exactly.
-Natural Power(const Natural& base, std::uint64_t e);
-
-}  // namespace taketa::yuurisuubeki2
+}  // namespace taketa

@@ -1,4 +1,4 @@
-#include "calculators/yuurisuubeki2/decimal_power.h"
+#include "calculators/common/decimal_power.h"
 
 #include <algorithm>
 #include <cassert>
@@ -7,10 +7,11 @@
 #include <string_view>
 #include <type_traits>
 
-#include "digits/packed.h"
+#include "calculators/common/decimal_text.h"
 #include "calculators/common/text.h"
+#include "digits/packed.h"
 
-namespace taketa::yuurisuubeki2 {
+namespace taketa {
 namespace {
 
 const Natural kOne(1);
@@ -213,13 +214,37 @@ std::optional<std::string> Format(const PowerInput& input, const DecimalBounds& 
 
 }  // namespace
 
-Natural Power(const Natural& base, std::uint64_t e) {
-  Natural result(1), square = base;
-  for (; e != 0; e >>= 1) {
-    if (e & 1) result = result * square;
-    if (e > 1) square = square * square;
+PowerInput TakeApartPower(std::string_view a, std::string_view b) {
+  PowerInput input;
+  input.a = std::string(a);
+  input.b = std::string(b);
+  // A = S × 10^scale, S without trailing zeros.
+  input.base = Reduce(a);
+  const DecimalDigits base = SplitDecimal(input.base.normalised);
+  std::string digits = base.digits;
+  input.baseIsInteger = !base.hasPoint;
+  if (input.baseIsInteger) {
+    const std::size_t last = digits.find_last_not_of('0');
+    input.scale = static_cast<long>(digits.size() - last - 1);
+    digits.resize(last + 1);
+  } else {
+    input.scale = -static_cast<long>(base.decimals);
   }
-  return result;
+  input.significant = Natural::FromDecimal(digits);
+  // |B| = p + 0.fraction.
+  input.negative = b.starts_with('-');
+  const DecimalDigits exponent = SplitDecimal(input.negative ? b.substr(1) : b);
+  const std::string_view digitsOfB(exponent.digits);
+  const std::size_t wholeDigits = digitsOfB.size() - exponent.decimals;
+  const std::string_view whole = StripLeadingZeros(digitsOfB.substr(0, wholeDigits));
+  input.p = whole.empty() ? 0 : std::stoi(std::string(whole));
+  input.fraction = digitsOfB.substr(wholeDigits);
+  if (input.fraction.find_first_not_of('0') == std::string::npos) {
+    input.kind = ExponentClass::kInteger;
+  } else {
+    input.kind = input.p == 0 ? ExponentClass::kFraction : ExponentClass::kMixed;
+  }
+  return input;
 }
 
 std::optional<DecimalBounds> IntegerPower(const PowerInput& input, RunControl& run) {
@@ -275,53 +300,56 @@ std::optional<DecimalBounds> RationalFractionPower(const PowerInput& input) {
 namespace {
 
 // `settle` applied to bounds of A^|B| (and the digits a reciprocal of them
-// takes) until it gives an answer: first at working precision `precision`,
-// then with the integer power exact and the precision doubled each round.
-// A rational A^|B| is settled once both parts are exact (the second round);
+// takes) until it gives an answer: first at working precision `first`, then
+// with the integer power exact and the precision doubled each round. A
+// rational A^|B| is settled once both parts are exact (the second round);
 // an irrational one by enough precision.
 template <class Settle>
-auto SettledPower(const PowerInput& input, DecimalBounds integerPower, int precision, Settle settle)
-    -> typename std::invoke_result_t<Settle, const DecimalBounds&, std::size_t>::value_type {
+auto SettledPower(const PowerInput& input, DecimalBounds integerPower, int first, Settle settle)
+    -> std::invoke_result_t<Settle, const DecimalBounds&, std::size_t> {
   std::optional<DecimalBounds> exactFraction;
   if (input.kind == ExponentClass::kInteger) {
     exactFraction = DecimalBounds::Exact(kOne);
   } else {
     exactFraction = RationalFractionPower(input);
   }
-  for (int round = 0;; ++round) {
+  return WithMorePrecision(first, [&](int precision) {
+    using Answer = std::invoke_result_t<Settle, const DecimalBounds&, std::size_t>;
     const std::size_t digits = static_cast<std::size_t>(precision) + 30;
-    if (round > 0 && !integerPower.exact) {
-      integerPower = DecimalBounds::Exact(Power(input.significant, static_cast<std::uint64_t>(input.p)));
+    if (precision > first && !integerPower.exact) {
+      const auto p = static_cast<std::uint64_t>(input.p);
+      integerPower = DecimalBounds::Exact(Power(input.significant, p));
     }
     std::optional<DecimalBounds> fraction =
         exactFraction ? exactFraction : FractionPowerByLogarithm(input, precision);
-    precision *= 2;
-    if (!fraction) continue;
+    if (!fraction) return Answer();
     DecimalBounds positive = integerPower * *fraction;
     positive.exponent += input.scale * input.p;
     if (!positive.exact) positive = Trimmed(std::move(positive), digits);
-    if (auto answer = settle(positive, digits)) return *answer;
-  }
+    return settle(positive, digits);
+  });
 }
 
 }  // namespace
 
-std::string FinishPower(const PowerInput& input, DecimalBounds integerPower) {
+std::optional<std::string> FinishPower(const PowerInput& input, DecimalBounds integerPower) {
   return SettledPower(input, std::move(integerPower), 100,
                       [&](const DecimalBounds& positive, std::size_t digits) {
                         return Format(input, positive, digits);
                       });
 }
 
-LeadingDigits LeadingPowerDigits(const PowerInput& input, DecimalBounds integerPower,
-                                 std::size_t count) {
+std::optional<LeadingDigits> LeadingPowerDigits(const PowerInput& input,
+                                                DecimalBounds integerPower, std::size_t count) {
   // Enough working precision for the digits asked for and a margin for the
   // bounds' spread, which the first round rarely exceeds.
   const int precision = static_cast<int>(count) + 25;
   return SettledPower(input, std::move(integerPower), precision,
                       [&](const DecimalBounds& positive, std::size_t digits) {
-                        return Leading(input.negative ? Reciprocal(positive, digits) : positive, count);
+                        const DecimalBounds v = input.negative ? Reciprocal(positive, digits)
+                                                               : positive;
+                        return Leading(v, count);
                       });
 }
 
-}  // namespace taketa::yuurisuubeki2
+}  // namespace taketa
