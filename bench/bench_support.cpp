@@ -31,7 +31,8 @@ std::optional<Options> ReadOptions(int argc, char** argv, int defaultRuns, const
   return options;
 }
 
-pid_t Start(const std::string& calc, const std::vector<std::string>& args, int& out) {
+pid_t Start(const std::string& calc, const std::vector<std::string>& args, int& out,
+            const std::string& input) {
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(calc.c_str()));
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
@@ -44,6 +45,11 @@ pid_t Start(const std::string& calc, const std::vector<std::string>& args, int& 
     dup2(fds[1], STDOUT_FILENO);
     const int devNull = open("/dev/null", O_WRONLY);
     dup2(devNull, STDERR_FILENO);
+    if (!input.empty()) {
+      const int in = open(input.c_str(), O_RDONLY);
+      if (in < 0) _exit(127);
+      dup2(in, STDIN_FILENO);
+    }
     close(fds[0]);
     close(fds[1]);
     execv(calc.c_str(), argv.data());
@@ -62,11 +68,12 @@ int Wait(pid_t child, double* megabytes) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-Finished Run(const std::string& calc, const std::vector<std::string>& args) {
+Finished Run(const std::string& calc, const std::vector<std::string>& args,
+             const std::string& input) {
   Finished run;
   const auto start = std::chrono::steady_clock::now();
   int out = -1;
-  const pid_t child = Start(calc, args, out);
+  const pid_t child = Start(calc, args, out, input);
   if (child < 0) return run;
   char buffer[65536];
   for (ssize_t got; (got = read(out, buffer, sizeof buffer)) > 0;) {
@@ -75,6 +82,32 @@ Finished Run(const std::string& calc, const std::vector<std::string>& args) {
   close(out);
   run.status = Wait(child, &run.megabytes);
   run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return run;
+}
+
+std::string FindGp() {
+  const char* path = std::getenv("PATH");
+  std::string dirs = path != nullptr ? path : "/usr/bin:/bin";
+  for (std::size_t begin = 0; begin <= dirs.size();) {
+    std::size_t end = dirs.find(':', begin);
+    if (end == std::string::npos) end = dirs.size();
+    const std::string candidate = dirs.substr(begin, end - begin) + "/gp";
+    if (end > begin && access(candidate.c_str(), X_OK) == 0) return candidate;
+    begin = end + 1;
+  }
+  return "";
+}
+
+Finished RunGp(const std::string& gp, const std::string& script) {
+  char name[] = "/tmp/taketa-bench-gp-XXXXXX";
+  const int fd = mkstemp(name);
+  if (fd < 0) return {};
+  const std::string text = script + "\nquit\n";
+  const bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+  close(fd);
+  Finished run;
+  if (written) run = Run(gp, {"-q", "-f"}, name);
+  unlink(name);
   return run;
 }
 

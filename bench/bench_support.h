@@ -23,8 +23,10 @@ struct Options {
 std::optional<Options> ReadOptions(int argc, char** argv, int defaultRuns, const char* usage);
 
 // Starts `calc` with `args`, standard output into a pipe whose reading end
-// goes to `out`, standard error thrown away. -1 when it could not start.
-pid_t Start(const std::string& calc, const std::vector<std::string>& args, int& out);
+// goes to `out`, standard error thrown away, standard input from the file
+// `input` when one is named. -1 when it could not start.
+pid_t Start(const std::string& calc, const std::vector<std::string>& args, int& out,
+            const std::string& input = "");
 
 struct Finished {
   int status = -1;  // the exit status, -1 when the run did not exit normally
@@ -33,8 +35,17 @@ struct Finished {
   std::string out;       // standard output
 };
 
-// One whole run, timed from its start to its end.
-Finished Run(const std::string& calc, const std::vector<std::string>& args);
+// One whole run, timed from its start to its end; with `input`, the
+// program reads its standard input from that file.
+Finished Run(const std::string& calc, const std::vector<std::string>& args,
+             const std::string& input = "");
+
+// PARI/GP's gp where it is installed ("" when not), for the figures beside
+// which the benchmarks set their own.
+std::string FindGp();
+
+// gp -q -f reading `script` from a file: its whole run, as Run.
+Finished RunGp(const std::string& gp, const std::string& script);
 
 // Waits for `child` to end: its exit status, -1 when it did not exit
 // normally; its peak memory goes to `megabytes` when given.

@@ -14,6 +14,7 @@ VectorLevel ProcessorLevel() {
 #ifndef __clang__
   // clang (the fuzz targets' compiler) can ask neither for the level by name
   // nor for each of its features: what it builds runs the AVX2 copies at most.
+  if (__builtin_cpu_supports("x86-64-v4")) return VectorLevel::kX86_64V4;
   if (__builtin_cpu_supports("x86-64-v3")) return VectorLevel::kX86_64V3;
 #endif
   if (__builtin_cpu_supports("avx2")) return VectorLevel::kAvx2;

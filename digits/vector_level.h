@@ -18,6 +18,7 @@ enum class VectorLevel {
   kBaseline,  // SSE2
   kAvx2,      // AVX2, and the operating system keeps the 256-bit registers
   kX86_64V3,  // AVX2, FMA, BMI1, BMI2, F16C, LZCNT, MOVBE
+  kX86_64V4,  // and AVX-512 F, BW, CD, DQ, VL
 };
 
 // The highest level the processor offers, or lower when LimitVectorLevel

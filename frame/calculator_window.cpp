@@ -11,6 +11,10 @@
 
 #ifdef __GLIBC__
 #include <malloc.h>
+#include <sys/mman.h>
+
+#include <cstdint>
+#include <cstdlib>
 #endif
 
 namespace taketa {
@@ -24,11 +28,26 @@ const QColor kTeal(0, 128, 128);
 // page by page at the next result: on a virtual machine that costs as much
 // as the layout itself. Kept in the heap instead, the memory a calculation
 // frees serves the layout of its result, and one result's layout the next.
+// The heap's next stretch is marked for pages of 2 MB where the system
+// offers them, so that the first such layout, and one that outgrows the
+// heap, fault in a page per 2 MB rather than per 4 KB; nothing is touched
+// before it is used.
 void KeepFreedMemoryForLongResults() {
 #ifdef __GLIBC__
   static const bool kept = [] {
-    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    constexpr std::size_t kStretch = std::size_t{64} << 20, kLargePage = std::size_t{2} << 20;
+    mallopt(M_MMAP_THRESHOLD, 128 << 20);
     mallopt(M_TRIM_THRESHOLD, 128 << 20);
+#ifdef MADV_HUGEPAGE
+    if (void* stretch = std::malloc(kStretch)) {
+      const auto start = reinterpret_cast<std::uintptr_t>(stretch);
+      const std::uintptr_t begin = (start + kLargePage - 1) & ~(kLargePage - 1);
+      const std::uintptr_t end = (start + kStretch) & ~(kLargePage - 1);
+      if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+      std::free(stretch);
+    }
+#endif
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
     return true;
   }();
   (void)kept;

@@ -14,6 +14,7 @@
 #            build, its tests and its installer; then Qt for Windows, built
 #            from Debian's source into a cache (scripts/build-qt-windows.sh;
 #            about half an hour the first time, nothing after)
+#   bench    PARI/GP, whose times the benchmarks set beside their own
 #   all      every group
 set -euo pipefail
 
@@ -36,6 +37,7 @@ windows=(
   nsis                                          # the installer
   imagemagick xdotool                           # using taketa.exe under Wine on Xvfb, with screenshots
 )
+bench=(pari-gp)
 
 packages=("${base[@]}")
 for group in "$@"; do
@@ -43,7 +45,8 @@ for group in "$@"; do
     checks) packages+=("${checks[@]}") ;;
     package) packages+=("${package[@]}") ;;
     windows) packages+=("${windows[@]}") ;;
-    all) packages+=("${checks[@]}" "${package[@]}" "${windows[@]}") ;;
+    bench) packages+=("${bench[@]}") ;;
+    all) packages+=("${checks[@]}" "${package[@]}" "${windows[@]}" "${bench[@]}") ;;
     *) echo "setup.sh: unknown group $group" >&2; exit 64 ;;
   esac
 done

@@ -1,10 +1,13 @@
 #include "calculators/Njoukon/Njoukon_calc.h"
 
+#include <optional>
+
 #include "calculators/common/checks.h"
 #include "calculators/common/decimal_input.h"
 #include "calculators/common/decimal_text.h"
 #include "calculators/common/text.h"
 #include "digits/repeated_product.h"
+#include "digits/two_threads.h"
 
 namespace taketa::Njoukon {
 namespace {
@@ -114,31 +117,78 @@ std::string StageTwoPrompt(std::string_view edit1) {
 
 std::string ResultCaption(long degree) { return "求める " + std::to_string(degree) + "乗根"; }
 
-std::optional<std::string> Root(std::string_view edit2, long degree, RunControl& run) {
+namespace {
+
+// The candidate after `c`, by the stepping rules of its kind.
+std::string NextCandidate(const std::string& c, bool aboveOne, bool below) {
+  if (!aboveOne) return StepFraction(c, below);
+  if (c.find('.') == std::string::npos) return StepInteger(c, below);
+  return StepDecimal(c, below);
+}
+
+// Raises a candidate to the n-th power by n - 1 multiplications by its own
+// digits and compares the power with the radicand as values, exactly: -1,
+// 0 or 1. step(i) follows the multiplication that reached the power i.
+template <class Step>
+int PowerOrder(RepeatedProduct& power, const std::string& candidate, std::size_t n,
+               const DecimalDigits& x, Step&& step) {
+  const DecimalDigits c = SplitDecimal(candidate);
+  power.Reset(c.digits, c.digits, c.digits.size() * n);
+  for (std::size_t i = 2; i <= n; ++i) {
+    power.Multiply();
+    step(i);
+  }
+  return CompareScaled(power.ToDecimal(), c.decimals * n, x.digits, x.decimals);
+}
+
+// Below this degree a candidate's power takes a few microseconds at most.
+constexpr long kSecondCoreFrom = 8;
+
+}  // namespace
+
+// Most candidates give a power below the radicand, and the next one is then
+// known in advance: while this thread raises a candidate to its power, a
+// helper raises the candidate that follows a power below. When that one
+// does come next, its comparison is ready and only its steps are shown.
+// Every candidate is still raised by its own N - 1 multiplications, in the
+// same order of candidates, with the same steps shown.
+std::optional<std::string> Root(std::string_view edit2, long degree, RunControl& run,
+                                bool raiseAhead) {
   const DecimalDigits x = SplitDecimal(edit2);
   const bool aboveOne = CompareScaled(x.digits, x.decimals, "1", 0) > 0;
   const auto n = static_cast<std::size_t>(degree);
   std::string candidate = aboveOne ? "2" : "0.9";
-  RepeatedProduct power;
+  RepeatedProduct power, ahead;
+  // The helper is busy with a candidate of its own: no step is shared.
+  power.ShareWorkFrom(~std::size_t{0});
+  ahead.ShareWorkFrom(~std::size_t{0});
+  std::string next;  // the candidate the helper raised, "" when none
+  int nextOrder = 0;
+  std::optional<HelperThread> helper;  // after what it uses: it ends first
+  if (raiseAhead && degree >= kSecondCoreFrom) helper.emplace();
+  const auto showPower = [&](std::size_t i) { run.ShowStep(static_cast<std::int64_t>(i), kPowerBox); };
   while (candidate.size() <= kShownLength) {
     run.ShowStep(static_cast<std::int64_t>(candidate.size()), kLengthBox);
-    const DecimalDigits c = SplitDecimal(candidate);
-    power.Reset(c.digits, c.digits, c.digits.size() * n);
-    for (std::size_t i = 2; i <= n; ++i) {
-      power.Multiply();
-      run.ShowStep(static_cast<std::int64_t>(i), kPowerBox);
-    }
-    // The power and the radicand compared as values, exactly.
-    const int order = CompareScaled(power.ToDecimal(), c.decimals * n, x.digits, x.decimals);
-    if (order == 0) return candidate;
-    const bool below = order < 0;
-    if (!aboveOne) {
-      candidate = StepFraction(candidate, below);
-    } else if (candidate.find('.') == std::string::npos) {
-      candidate = StepInteger(candidate, below);
+    int order = 0;
+    if (!next.empty() && next == candidate) {
+      for (std::size_t i = 2; i <= n; ++i) showPower(i);
+      order = nextOrder;
+      next.clear();
     } else {
-      candidate = StepDecimal(candidate, below);
+      next = NextCandidate(candidate, aboveOne, true);
+      auto raiseNext = [&] { nextOrder = PowerOrder(ahead, next, n, x, [](std::size_t) {}); };
+      const bool offered = helper && helper->Running() && next.size() <= kShownLength;
+      if (offered) helper->Offer(raiseNext);
+      try {
+        order = PowerOrder(power, candidate, n, x, showPower);
+      } catch (...) {
+        if (offered) helper->TakeBack();
+        throw;
+      }
+      if (!offered || !helper->TakeBack()) next.clear();
     }
+    if (order == 0) return candidate;
+    candidate = NextCandidate(candidate, aboveOne, order < 0);
     if (run.StopRequested()) return std::nullopt;
   }
   return candidate.substr(0, kShownLength);

@@ -43,8 +43,11 @@ std::string ResultCaption(long degree);
 // The root of the checked radicand (not 1), cut to kShownLength
 // characters, or shorter where the root ends. Each candidate shows its
 // length, each of its N - 1 multiplications the power it reached; the run
-// is polled once per candidate. nullopt when stopped.
-std::optional<std::string> Root(std::string_view edit2, long degree, RunControl& run);
+// is polled once per candidate. nullopt when stopped. With `raiseAhead`
+// (and a degree high enough for it to pay), the next candidate is raised on
+// a second core meanwhile, with the same steps and result.
+std::optional<std::string> Root(std::string_view edit2, long degree, RunControl& run,
+                                bool raiseAhead = true);
 
 // Title line of the saved file, from the boxes' texts.
 std::string SaveTitle(std::string_view edit1, std::string_view edit2);

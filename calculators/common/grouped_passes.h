@@ -71,13 +71,13 @@ class PassReporter {
 
 // Sums a series with `guardDigits` guard digits, reporting its passes, and
 // again with 18 more each time the guard digits cannot settle the shown
-// digits, silently. Series(digits, guard) must offer bool Run(RunControl&,
-// bool report) and std::optional<std::string> Digits().
-template <class Series>
+// digits, silently. Series(digits, guard, more...) must offer bool
+// Run(RunControl&, bool report) and std::optional<std::string> Digits().
+template <class Series, class... More>
 std::optional<std::string> SumUntilSettled(int digits, int guardDigits, bool report,
-                                           RunControl& run) {
+                                           RunControl& run, const More&... more) {
   for (;; report = false, guardDigits += 2 * kLimbDigits) {
-    Series series(digits, guardDigits);
+    Series series(digits, guardDigits, more...);
     if (!series.Run(run, report)) return std::nullopt;
     if (auto shown = series.Digits()) return shown;
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calculators/common/run_control.h"
+#include "digits/limb_wavefront.h"
 
 namespace taketa::ensyuuritu {
 
@@ -20,7 +21,9 @@ inline constexpr int kGuardDigits = 14;
 // beyond the last shown digit, asks whether to stop; the last k shown is the
 // pass in which that happens. When the guard digits cannot settle the last
 // shown digit, the series is summed again with more of them, without
-// showing progress. nullopt when stopped.
-std::optional<std::string> PiDigits(int digits, RunControl& run, int guardDigits = kGuardDigits);
+// showing progress. nullopt when stopped. Long series go on two threads
+// (`setting`), with the same digits and steps.
+std::optional<std::string> PiDigits(int digits, RunControl& run, int guardDigits = kGuardDigits,
+                                    WavefrontSetting setting = {});
 
 }  // namespace taketa::ensyuuritu

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstddef>
 
 namespace taketa::kumiawase {
 namespace {
@@ -36,15 +37,45 @@ std::vector<std::uint64_t> ShiftedUp(std::span<const std::uint64_t> limbs, int s
   return shifted;
 }
 
+// floor(limbs / 10^u), without zero limbs on top (at least one limb).
+std::vector<std::uint64_t> ShiftedDown(std::span<const std::uint64_t> limbs, std::size_t u) {
+  const std::size_t drop = u / kLimbDigits;
+  const int s = static_cast<int>(u % kLimbDigits);
+  std::vector<std::uint64_t> shifted(limbs.begin() + static_cast<std::ptrdiff_t>(std::min(drop, limbs.size())),
+                                     limbs.end());
+  if (s > 0) {
+    const std::uint64_t down = PowerOfTen(s), up = PowerOfTen(kLimbDigits - s);
+    for (std::size_t j = 0; j < shifted.size(); ++j) {
+      shifted[j] = shifted[j] / down + (j + 1 < shifted.size() ? shifted[j + 1] % down * up : 0);
+    }
+  }
+  while (shifted.size() > 1 && shifted.back() == 0) shifted.pop_back();
+  if (shifted.empty()) shifted.push_back(0);
+  return shifted;
+}
+
 }  // namespace
 
+// Only the leading digits of both numbers take part. With N = Q D exactly,
+// N = Nh 10^u + Nl and D = Dh 10^u + Dl (0 <= Nl, Dl < 10^u):
+// Nh - Q Dh = (Q Dl - Nl) / 10^u lies above -1 and below Q, and being an
+// integer it lies in 0..Q-1. So when Dh > Q, Q = floor(Nh / Dh): the long
+// division of Nh by Dh gives the same digits in the same number of passes
+// (Nh and Dh have u digits fewer each). Dh keeps one digit more than the
+// quotient can have, which makes it larger than Q; the rest of D is
+// dropped, and with it most of the work of every pass.
 ExactQuotient::ExactQuotient(std::span<const std::uint64_t> numerator,
-                             std::span<const std::uint64_t> denominator)
-    : remainder_(numerator.begin(), numerator.end()) {
+                             std::span<const std::uint64_t> denominator) {
   assert(!numerator.empty() && !denominator.empty() && denominator.back() != 0);
+  const std::size_t lenN = DecimalDigits(numerator), lenD = DecimalDigits(denominator);
+  assert(lenN >= lenD);
+  digitCount_ = lenN - lenD + 1;
+  const std::size_t u = lenD > digitCount_ + 1 ? lenD - (digitCount_ + 1) : 0;
+  const std::vector<std::uint64_t> top = ShiftedDown(denominator, u);
+  remainder_ = ShiftedDown(numerator, u);
+  assert(DecimalDigits(remainder_) - DecimalDigits(top) + 1 == digitCount_);
   remainder_.push_back(0);
-  digitCount_ = DecimalDigits(numerator) - DecimalDigits(denominator) + 1;
-  for (int s = 0; s < kLimbDigits; ++s) shifted_[s] = ShiftedUp(denominator, s);
+  for (int s = 0; s < kLimbDigits; ++s) shifted_[s] = ShiftedUp(top, s);
 }
 
 // Before the pass for 10^e the remainder is below 10 x denominator x 10^e
@@ -82,10 +113,6 @@ int ExactQuotient::NextDigit() {
   assert(digit <= 9 && !AtLeast(o, divisor));
   ++produced_;
   return static_cast<int>(digit);
-}
-
-bool ExactQuotient::RemainderIsZero() const {
-  return std::all_of(remainder_.begin(), remainder_.end(), [](std::uint64_t x) { return x == 0; });
 }
 
 bool ExactQuotient::AtLeast(std::size_t offset, std::span<const std::uint64_t> divisor) const {

@@ -12,7 +12,9 @@
 // never above the true digit, so that one multiply-subtract takes it off;
 // in the rare case the estimate was one short (the remainder so close to a
 // multiple of the divisor that the leading limbs cannot tell) one more
-// subtraction follows.
+// subtraction follows. As the division is exact, only as many leading
+// digits of the denominator take part as the quotient has, plus one (and
+// as many fewer of the numerator): the digits come out the same.
 #pragma once
 
 #include <array>
@@ -35,9 +37,6 @@ class ExactQuotient {
   // One pass: the next quotient digit, 0..9. At most DigitCount() times.
   int NextDigit();
 
-  // True when nothing remains of the numerator.
-  bool RemainderIsZero() const;
-
  private:
   // How the remainder's limbs from `offset` up compare with `divisor`
   // (limbs least significant first): true when they are not below it.
@@ -46,7 +45,8 @@ class ExactQuotient {
   void Subtract(std::size_t offset, std::span<const std::uint64_t> divisor, std::uint64_t digit);
 
   std::vector<std::uint64_t> remainder_;  // with a zero limb on top
-  std::array<std::vector<std::uint64_t>, 18> shifted_;  // denominator x 10^s, top limb not 0
+  // The denominator's leading digits x 10^s, top limb not 0.
+  std::array<std::vector<std::uint64_t>, 18> shifted_;
   std::size_t digitCount_ = 0;
   std::size_t produced_ = 0;
 };

@@ -2,27 +2,44 @@
 
 #include <cassert>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "calculators/common/counting_steps.h"
 #include "calculators/kumiawase/exact_quotient.h"
 #include "digits/growing_product.h"
+#include "digits/two_threads.h"
 
 namespace taketa::kumiawase {
+namespace {
+
+// Below this r both products take a few milliseconds at most.
+constexpr long kSecondCoreFrom = 1000;
+
+}  // namespace
 
 std::optional<std::string> Compute(long n, long r, RunControl& run) {
   assert(1 <= r && r < n);
   if (n - r < r) r = n - r;
+  // The denominator is built on a second core while this one builds the
+  // numerator; its stage then shows its steps as the multipliers are in.
+  std::optional<HelperThread> helper;
+  if (r >= kSecondCoreFrom) helper.emplace();
+  ProductOnHelper denominator(helper ? &*helper : nullptr, 1, static_cast<std::uint64_t>(r));
   std::vector<std::uint64_t> numerator;
   {
     GrowingProduct product(GrowingProduct::DigitsOfRange(n - r + 1, n));
+    if (helper) product.ShareFrom(~std::size_t{0});  // the other core builds the denominator
     if (!MultiplyEach(product, n - r + 1, n, run)) return std::nullopt;
     numerator = product.Limbs();
   }
-  GrowingProduct denominator(GrowingProduct::DigitsOfRange(1, r));
-  if (!MultiplyEach(denominator, 1, r, run)) return std::nullopt;
+  for (long i = 1; i <= r; ++i) {
+    denominator.Reach(static_cast<std::uint64_t>(i));
+    run.ShowStep(i);
+    if (run.StopRequested()) return std::nullopt;
+  }
 
-  ExactQuotient division(numerator, denominator.Limbs());
+  ExactQuotient division(numerator, denominator.Product().Limbs());
   const std::size_t passes = division.DigitCount();
   std::string digits;
   digits.reserve(passes);
@@ -35,7 +52,6 @@ std::optional<std::string> Compute(long n, long r, RunControl& run) {
     if (q == passes) break;
     if (run.StopRequested()) return std::nullopt;
   }
-  assert(division.RemainderIsZero());
   return WithDigitCount(digits);
 }
 

@@ -177,6 +177,32 @@ TEST(Njoukon, CandidatesAndPowersShown) {
   EXPECT_EQ(below.polls, 4);
 }
 
+// The next candidate raised on a second core: the same candidates, steps,
+// polls and root as one candidate after the other, and the same stops.
+TEST(Njoukon, CandidatesRaisedAheadOnTwoThreads) {
+  std::mt19937_64 rng(64);
+  for (int i = 0; i < 12; ++i) {
+    const long n = 8 + static_cast<long>(rng() % 40);
+    std::string x;
+    for (std::size_t length = 1 + rng() % 20; x.size() < length;) x += static_cast<char>('0' + rng() % 10);
+    if (i % 3 == 1) x.insert(rng() % x.size(), ".");
+    if (x.find_first_not_of("0.") == std::string::npos || IsOne(x)) continue;
+    SCOPED_TRACE("N=" + std::to_string(n) + " x=" + x);
+    RecordingRun alone, ahead;
+    const std::optional<std::string> root = Root(x, n, alone, false);
+    ASSERT_TRUE(root);
+    EXPECT_EQ(Root(x, n, ahead), root);
+    EXPECT_EQ(ahead.shown, alone.shown);
+    EXPECT_EQ(ahead.polls, alone.polls);
+    if (alone.polls == 0) continue;
+    const long stopAt = 1 + static_cast<long>(rng() % static_cast<unsigned long>(alone.polls));
+    RecordingRun stoppedAlone(stopAt), stoppedAhead(stopAt);
+    EXPECT_EQ(Root(x, n, stoppedAlone, false), std::nullopt);
+    EXPECT_EQ(Root(x, n, stoppedAhead), std::nullopt);
+    EXPECT_EQ(stoppedAhead.shown, stoppedAlone.shown);
+  }
+}
+
 TEST(Njoukon, StopEndsWithoutRoot) {
   RecordingRun run(2);
   EXPECT_EQ(Root("2", 5, run), std::nullopt);

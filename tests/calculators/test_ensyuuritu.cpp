@@ -100,16 +100,19 @@ TEST(Ensyuuritu, ExactDigitsAndPlainSeriesSteps) {
   }
 }
 
-// The sweep's baseline copy (the one a processor without AVX2 runs) gives
-// the same digits.
+// The sweep's baseline copy (the one a processor without AVX2 runs), its
+// AVX2 copy without fused multiply-adds and its x86-64-v3 copy give the
+// same digits as the copy the processor picks.
 TEST(Ensyuuritu, BaselineCopyGivesTheSameDigits) {
   const std::string& reference = ReferenceDigits("pi");
-  LimitVectorLevel(VectorLevel::kBaseline);
-  for (int n : {2, 3, 17, 100, 763, 1001, 4999, 20000}) {
-    RecordingRun run;
-    EXPECT_EQ(Compute(n, run), reference.substr(0, n)) << "N=" << n;
+  for (VectorLevel level : {VectorLevel::kBaseline, VectorLevel::kAvx2, VectorLevel::kX86_64V3}) {
+    LimitVectorLevel(level);
+    for (int n : {2, 3, 17, 100, 763, 1001, 4999, 20000}) {
+      RecordingRun run;
+      EXPECT_EQ(Compute(n, run), reference.substr(0, n)) << "N=" << n;
+    }
   }
-  LimitVectorLevel(VectorLevel::kX86_64V3);
+  LimitVectorLevel(VectorLevel::kX86_64V4);
 }
 
 // With five guard digits the plain series gets the last digit of these N
@@ -133,6 +136,35 @@ TEST(Ensyuuritu, SumsAgainWhenGuardDigitsCannotSettle) {
     ASSERT_EQ(PiDigits(n, run, 1), reference.substr(0, n)) << "N=" << n;
     EXPECT_TRUE(run.shown.empty());
   }
+}
+
+// The groups of passes on two threads, one behind the other in stretches of
+// a few limbs, at every kind of length: the same digits, the same steps
+// shown and the same polls as on one thread, also when stopped and when
+// summed again with more guard digits.
+TEST(Ensyuuritu, TwoThreadsGiveTheSameDigitsStepsAndPolls) {
+  const std::string& reference = ReferenceDigits("pi");
+  const WavefrontSetting alone{~std::size_t{0}, 256}, twoThreads{1, 3};
+  for (int n : {2, 9, 10, 11, 50, 100, 763, 1001, 4999, 12345}) {
+    RecordingRun one, two;
+    ASSERT_EQ(PiDigits(n, one, kGuardDigits, alone), reference.substr(0, n)) << "N=" << n;
+    ASSERT_EQ(PiDigits(n, two, kGuardDigits, twoThreads), reference.substr(0, n)) << "N=" << n;
+    EXPECT_EQ(two.shown, one.shown) << "N=" << n;
+    EXPECT_EQ(two.polls, one.polls) << "N=" << n;
+  }
+  for (long stopAt : {1L, 2L, 17L, 40L, 300L}) {
+    RecordingRun one(stopAt), two(stopAt);
+    ASSERT_EQ(PiDigits(3000, one, kGuardDigits, alone), std::nullopt);
+    ASSERT_EQ(PiDigits(3000, two, kGuardDigits, twoThreads), std::nullopt);
+    EXPECT_EQ(two.shown, one.shown) << stopAt;
+    EXPECT_EQ(two.polls, stopAt);
+  }
+  for (int n = 2; n <= 300; n += 7) {
+    RecordingRun run;
+    ASSERT_EQ(PiDigits(n, run, 1, {1, static_cast<std::size_t>(1 + n % 4)}), reference.substr(0, n)) << "N=" << n;
+  }
+  RecordingRun longest;
+  ASSERT_EQ(PiDigits(60000, longest, kGuardDigits, {1, 64}), reference);
 }
 
 TEST(Ensyuuritu, StopEndsTheRunWithoutResult) {

@@ -2,7 +2,10 @@
 // every size up to the limit, with limbs pushed to their redundant bound.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <random>
+#include <thread>
+#include <utility>
 
 #include "digits/growing_product.h"
 #include "digits/natural.h"
@@ -93,6 +96,26 @@ TEST(GrowingProduct, FactorialsOfEverySizeMatchThePlainStep) {
   }
 }
 
+// Swept in pieces on two threads from the first limbs on (the carries into
+// each piece taken beforehand), with limbs near their redundant bound and
+// zero limbs at the bottom: the same digits as the plain step, every step.
+TEST(GrowingProduct, SharedStepsMatchThePlainStep) {
+  for (unsigned seed = 21; seed <= 24; ++seed) {
+    std::mt19937_64 rng(seed);
+    GrowingProduct fast;
+    fast.ShareFrom(seed % 2 ? 1 : 7);
+    reference::PlainGrowingProduct plain;
+    for (int step = 0; step < 300; ++step) {
+      const std::uint64_t m = step % 5 == 0 ? 1000000 : step % 5 == 1 ? kLargest : RandomMultiplier(rng);
+      fast.MultiplyBy(m);
+      plain.MultiplyBy(m);
+      if (step % 10 == 0 || step >= 290) {
+        ASSERT_EQ(fast.ToDecimal(), plain.ToDecimal()) << "seed " << seed << " step " << step;
+      }
+    }
+  }
+}
+
 TEST(GrowingProduct, RoomForARange) {
   struct Row {
     std::uint64_t from, to;
@@ -115,6 +138,50 @@ TEST(LimbsToDecimal, InnerLimbsKeepTheirZeros) {
             "123456789012345678" "999999999999999999");
   EXPECT_EQ(LimbsToDecimal(std::vector<std::uint64_t>{100000000000000000ULL, 10}),
             "10" "100000000000000000");
+}
+
+}  // namespace
+}  // namespace taketa
+
+namespace taketa {
+namespace {
+
+std::string PlainProductOf(std::uint64_t from, std::uint64_t to) {
+  reference::PlainGrowingProduct plain;
+  for (std::uint64_t i = from; i <= to; ++i) plain.MultiplyBy(i);
+  return plain.ToDecimal();
+}
+
+// Built on the helper or here (no helper, or asked for before the helper
+// took it up), reached in steps of every size: the product of the plain
+// steps.
+TEST(ProductOnHelper, SameProductWhereverItIsBuilt) {
+  HelperThread helper;
+  std::mt19937_64 rng(11);
+  for (const auto& [from, to] : std::vector<std::pair<std::uint64_t, std::uint64_t>>{
+           {1, 1}, {1, 2}, {5, 9}, {1, 700}, {40000, 40400}, {1, 3000}}) {
+    const std::string expected = PlainProductOf(from, to);
+    for (int round = 0; round < 6; ++round) {
+      ProductOnHelper product(round % 3 == 0 ? nullptr : &helper, from, to);
+      if (round % 3 == 1) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      for (std::uint64_t i = from; i <= to; i += 1 + rng() % 50) product.Reach(i);
+      product.Reach(to);
+      ASSERT_EQ(product.Product().ToDecimal(), expected) << from << ".." << to << " round " << round;
+    }
+  }
+}
+
+// Destroyed before it is reached, as when a run stops: the helper's work
+// ends and nothing is left running.
+TEST(ProductOnHelper, LeftUnfinished) {
+  HelperThread helper;
+  for (int round = 0; round < 50; ++round) {
+    ProductOnHelper product(&helper, 1, 20000);
+    if (round % 2) product.Reach(1 + round * 10);
+  }
+  ProductOnHelper last(&helper, 1, 10);
+  last.Reach(10);
+  EXPECT_EQ(last.Product().ToDecimal(), "3628800");
 }
 
 }  // namespace

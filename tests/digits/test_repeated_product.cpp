@@ -32,16 +32,17 @@ void CheckSteps(const std::string& factor, const std::string& start, int steps) 
   }
 }
 
-// Every test runs the baseline copy of the loop and the x86-64-v3 one (the
-// baseline again on a processor without it).
+// Every test runs the baseline copy of the loop, the x86-64-v3 one and the
+// x86-64-v4 one (a lower one again on a processor without them).
 class RepeatedProductCopies : public ::testing::TestWithParam<VectorLevel> {
  protected:
   void SetUp() override { LimitVectorLevel(GetParam()); }
-  void TearDown() override { LimitVectorLevel(VectorLevel::kX86_64V3); }
+  void TearDown() override { LimitVectorLevel(VectorLevel::kX86_64V4); }
 };
 
 INSTANTIATE_TEST_SUITE_P(Levels, RepeatedProductCopies,
-                         ::testing::Values(VectorLevel::kBaseline, VectorLevel::kX86_64V3));
+                         ::testing::Values(VectorLevel::kBaseline, VectorLevel::kX86_64V3,
+                                           VectorLevel::kX86_64V4));
 
 TEST_P(RepeatedProductCopies, EveryFactorLengthAgainstNatural) {
   std::mt19937_64 rng(6);
@@ -76,6 +77,41 @@ TEST_P(RepeatedProductCopies, ResetStartsOverWithLongerAndShorterFactors) {
       expected = expected * Natural::FromDecimal(factor);
     }
     ASSERT_EQ(product.ToDecimal(), expected.ToDecimal()) << "round " << round;
+  }
+}
+
+// Every step shared with the helper, in pieces of every size, against
+// Natural step by step and against the same product worked on one thread.
+TEST_P(RepeatedProductCopies, SharedStepsAgainstNatural) {
+  std::mt19937_64 rng(8);
+  for (int round = 0; round < 12; ++round) {
+    const std::string factor = RandomDigits(rng, 1 + rng() % RepeatedProduct::kMaxFactorDigits);
+    RepeatedProduct shared(factor, "1");
+    shared.ShareWorkFrom(0);
+    Natural expected = Natural::FromDecimal("1");
+    const Natural f = Natural::FromDecimal(factor);
+    for (int i = 1; i <= 120; ++i) {
+      shared.Multiply();
+      expected = expected * f;
+      if (i % 7 == 0 || i > 110) {
+        ASSERT_EQ(shared.ToDecimal(), expected.ToDecimal()) << factor << " step " << i;
+      }
+    }
+  }
+}
+
+TEST_P(RepeatedProductCopies, LongSharedStepsAgainstOneThread) {
+  std::mt19937_64 rng(9);
+  for (const std::size_t length : {100, 61, 7}) {
+    const std::string factor = RandomDigits(rng, length);
+    RepeatedProduct shared(factor, "1"), alone(factor, "1");
+    shared.ShareWorkFrom(1);
+    alone.ShareWorkFrom(~std::size_t{0});
+    for (int i = 1; i <= 1500; ++i) {
+      shared.Multiply();
+      alone.Multiply();
+    }
+    ASSERT_EQ(shared.ToDecimal(), alone.ToDecimal()) << factor;
   }
 }
 
