@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include "calculators/Njoukon/Njoukon_window.h"
@@ -180,7 +179,7 @@ void NjoukonWindowTest::rootAndSavedFile() {
 void NjoukonWindowTest::stopLeavesNoRoot() {
   ToStageTwo("300");
   bool sawRunning = false;
-  QTimer::singleShot(30, &w(), [&] {
+  WhenRunning(w().Button3, [&] {
     sawRunning = w().busy() && w().Button3->text() == "計算中止" && w().Button4->isHidden() &&
                  !w().Memo1->isHidden();
     w().Button3->click();
@@ -215,7 +214,7 @@ void NjoukonWindowTest::closeReturnsToStageOne() {
   QVERIFY(w().Button4->isHidden());
   // Closed during a run: the run stops and the window is back at stage 1.
   ToStageTwo("300");
-  QTimer::singleShot(30, &w(), [&] { w().close(); });
+  WhenRunning(w().Button3, [&] { w().close(); });
   Start("72037203720372037203");
   QVERIFY(w().isHidden());
   QVERIFY(!w().busy());

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include "calculators/ensyuuritu/ensyuuritu_window.h"
@@ -86,7 +85,7 @@ void ConstantWindowsTest::computesWithStepCounter() {
 
 void ConstantWindowsTest::stopPressEndsTheRun() {
   bool sawRunning = false;
-  QTimer::singleShot(20, &w(), [&] {
+  WhenRunning(w().Button1, [&] {
     sawRunning = w().busy() && w().Button1->text() == "計算中止" && w().Button2->isHidden();
     w().Button1->click();
   });
@@ -102,7 +101,7 @@ void ConstantWindowsTest::stopPressEndsTheRun() {
 }
 
 void ConstantWindowsTest::closeEndsTheRun() {
-  QTimer::singleShot(20, &w(), [&] { w().close(); });
+  WhenRunning(w().Button1, [&] { w().close(); });
   Start("60000");
   QVERIFY(w().isHidden());
   QVERIFY(w().Memo1->toPlainText().isEmpty());

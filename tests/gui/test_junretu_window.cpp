@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include "calculators/junretu/junretu_window.h"
@@ -119,7 +118,7 @@ void JunretuWindowTest::computesFromNMinusRPlusOne() {
 
 void JunretuWindowTest::stopPressEndsTheRun() {
   bool sawRunning = false;
-  QTimer::singleShot(20, &w(), [&] {
+  WhenRunning(w().Button1, [&] {
     sawRunning = w().busy() && w().Button1->text() == "計算中止" && w().Button2->isHidden();
     w().Button1->click();
   });

@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QAction>
 #include <QKeySequence>
 #include <QtTest>
@@ -112,7 +111,7 @@ void KaijouWindowTest::computesWithStepCounter() {
 
 void KaijouWindowTest::stopPressEndsTheRun() {
   bool sawRunning = false;
-  QTimer::singleShot(20, &w(), [&] {
+  WhenRunning(w().Button1, [&] {
     sawRunning = w().busy() && w().Button1->text() == "計算中止" && w().Button2->isHidden() &&
                  !w().Memo2->isHidden();
     w().Button1->click();
@@ -130,7 +129,7 @@ void KaijouWindowTest::stopPressEndsTheRun() {
 }
 
 void KaijouWindowTest::closeEndsTheRun() {
-  QTimer::singleShot(20, &w(), [&] { w().close(); });
+  WhenRunning(w().Button1, [&] { w().close(); });
   Start("50000");
   QVERIFY(w().isHidden());
   QVERIFY(w().RichEdit1->toPlainText().isEmpty());

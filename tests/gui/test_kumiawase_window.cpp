@@ -115,7 +115,7 @@ void KumiawaseWindowTest::stopAfterTheNumeratorStage() {
 }
 
 void KumiawaseWindowTest::closeEndsTheRun() {
-  QTimer::singleShot(20, &w(), [&] { w().close(); });
+  WhenRunning(w().Button1, [&] { w().close(); });
   Start("50000", "25000");
   QVERIFY(w().isHidden());
   QVERIFY(w().RichEdit1->toPlainText().isEmpty());

@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include "calculators/ruijou/ruijou_window.h"
@@ -149,7 +148,7 @@ void RuijouWindowTest::savesTheInputsTheRunUsed() {
 
 void RuijouWindowTest::stopLeavesNoResult() {
   bool sawRunning = false;
-  QTimer::singleShot(30, &w(), [&] {
+  WhenRunning(w().Button1, [&] {
     sawRunning = w().busy() && w().Button1->text() == "計算中止" && w().Button2->isHidden();
     w().Button1->click();
   });
@@ -165,7 +164,7 @@ void RuijouWindowTest::stopLeavesNoResult() {
 }
 
 void RuijouWindowTest::closeEndsTheRun() {
-  QTimer::singleShot(30, &w(), [&] { w().close(); });
+  WhenRunning(w().Button1, [&] { w().close(); });
   Start(QString(100, '7'), "10000");
   QVERIFY(w().isHidden());
   QVERIFY(!w().busy());

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include "calculators/soinsuu2/soinsuu2_window.h"
@@ -120,7 +119,7 @@ void Soinsuu2WindowTest::primesAndTheLongPath() {
 
 void Soinsuu2WindowTest::stopKeepsTheFactorsFoundSoFar() {
   bool sawRunning = false;
-  QTimer::singleShot(30, &w(), [&] {
+  When([&] { return w().Memo1->toPlainText() == "2×2×"; }, [&] {
     sawRunning = w().busy() && w().Button1->text() == "計算中止" && w().Button2->isHidden() &&
                  !w().Memo2->isHidden();
     w().Button1->click();
@@ -137,7 +136,7 @@ void Soinsuu2WindowTest::stopKeepsTheFactorsFoundSoFar() {
 }
 
 void Soinsuu2WindowTest::closeEndsTheRun() {
-  QTimer::singleShot(30, &w(), [&] { w().close(); });
+  WhenRunning(w().Button1, [&] { w().close(); });
   Start("34343943439528845198039498007117089949150873065743");  // two 25-digit primes
   QVERIFY(w().isHidden());
   QVERIFY(desktop().questions.isEmpty());

@@ -41,10 +41,15 @@ QWidget* WindowFixture::NextTabStop(QWidget* from) {
 }
 
 void WindowFixture::WhenRunning(QPushButton* start, const std::function<void()>& act) {
+  When([start] { return start->text() == "計算中止"; }, act);
+}
+
+void WindowFixture::When(const std::function<bool()>& condition,
+                         const std::function<void()>& act) {
   auto* timer = new QTimer(window_.get());
   timer->setInterval(0);
-  connect(timer, &QTimer::timeout, window_.get(), [start, timer, act] {
-    if (start->text() != "計算中止") return;
+  connect(timer, &QTimer::timeout, window_.get(), [condition, timer, act] {
+    if (!condition()) return;
     timer->stop();
     timer->deleteLater();
     act();

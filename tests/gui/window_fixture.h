@@ -69,6 +69,9 @@ class WindowFixture : public QObject {
   // Runs `act` once, as soon as `start` reads "計算中止": the run is under
   // way and lets events run.
   void WhenRunning(QPushButton* start, const std::function<void()>& act);
+  // Runs `act` once, at the first event pass at which `condition` holds:
+  // a step of a run is reached, whatever the time it took.
+  void When(const std::function<bool()>& condition, const std::function<void()>& act);
 
   // Clears the desktop's record; `answers` answer the questions that follow.
   void AnswerNext(std::deque<bool> answers) {
