@@ -144,6 +144,7 @@ WindowRunControl::WindowRunControl(StoppableRun& run, std::vector<QPlainTextEdit
 void WindowRunControl::BeginComputing() {
   if (beginComputing_) beginComputing_();
   sinceEvents_.restart();
+  firstPoll_ = true;
 }
 
 WindowRunControl::~WindowRunControl() { Flush(); }
@@ -155,7 +156,8 @@ void WindowRunControl::ShowProgress(std::string_view text, int box) {
 }
 
 bool WindowRunControl::StopRequested() {
-  if (sinceEvents_.elapsed() >= kEventIntervalMs) {
+  if (firstPoll_ || sinceEvents_.elapsed() >= kEventIntervalMs) {
+    firstPoll_ = false;
     Flush();
     LetEventsRun();
     sinceEvents_.restart();

@@ -115,7 +115,10 @@ void StartOnEnter(std::initializer_list<QWidget*> inputBoxes,
 // the first line of the progress boxes, and every pass lets pending events
 // run, at most about 60 times a second, so that a stop press or a close
 // takes effect within a few tens of milliseconds whatever the length of a
-// pass. The boxes show the last counters when the run ends. `beginComputing`
+// pass. The first poll after the computation begins always lets them run,
+// so that the start button's new caption is drawn and a press that came
+// with it is seen, however short the run. The boxes show the last counters
+// when the run ends. `beginComputing`
 // is the window's step where the computation begins (its progress boxes
 // shown, EnterRunning).
 class WindowRunControl final : public RunControl {
@@ -138,6 +141,7 @@ class WindowRunControl final : public RunControl {
   std::vector<bool> changed_;
   std::function<void()> beginComputing_;
   QElapsedTimer sinceEvents_;
+  bool firstPoll_ = true;
 };
 
 }  // namespace taketa
