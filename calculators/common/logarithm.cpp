@@ -3,12 +3,23 @@
 #include <cassert>
 #include <initializer_list>
 
+#include "calculators/common/decimal_input.h"
 #include "calculators/common/decimal_text.h"
 #include "calculators/common/text.h"
 #include "digits/decimal_text_division.h"
 #include "digits/digit_array.h"
 
 namespace taketa {
+
+InputCheck CheckLogarithmInput(std::string_view edit1) {
+  constexpr DecimalInputRules kRules{.maxDigits = 20,
+                                     .lengthMessage = kLogarithmInputMessage,
+                                     .pointLengthMessage = kLogarithmLengthMessage,
+                                     .rangeMessage = kLogarithmInputMessage,
+                                     .leadingPointCountsZero = true};
+  return CheckPositiveDecimal(edit1, kRules, 0);
+}
+
 namespace {
 
 const Natural kOne(1);

@@ -17,8 +17,18 @@
 #include <string_view>
 
 #include "calculators/common/decimal_bounds.h"
+#include "calculators/common/input_error.h"
 
 namespace taketa {
+
+inline constexpr std::string_view kLogarithmInputMessage =
+    "半角数字で20桁以内の正の数を入力してください。";
+inline constexpr std::string_view kLogarithmLengthMessage =
+    "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
+
+// The check of the logarithm windows' Edit1 (box 0): a positive decimal
+// number of up to 20 digits, the 0 before a leading point counted.
+InputCheck CheckLogarithmInput(std::string_view edit1);
 
 // A positive decimal text brought to x = d × 10^(±k).
 struct ReducedNumber {

@@ -1,18 +1,10 @@
 #include "calculators/jouyoutaisuu/jouyoutaisuu_calc.h"
 
-#include "calculators/common/decimal_input.h"
 #include "calculators/common/logarithm.h"
 
 namespace taketa::jouyoutaisuu {
 
-InputCheck CheckInput(std::string_view edit1) {
-  constexpr DecimalInputRules kRules{.maxDigits = 20,
-                                     .lengthMessage = kMessage,
-                                     .pointLengthMessage = kLengthMessage,
-                                     .rangeMessage = kMessage,
-                                     .leadingPointCountsZero = true};
-  return CheckPositiveDecimal(edit1, kRules, 0);
-}
+InputCheck CheckInput(std::string_view edit1) { return CheckLogarithmInput(edit1); }
 
 std::optional<std::string> Compute(std::string_view edit1) {
   const ReducedNumber x = Reduce(edit1);

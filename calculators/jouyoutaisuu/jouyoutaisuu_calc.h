@@ -8,14 +8,14 @@
 #include <string_view>
 
 #include "calculators/common/input_error.h"
+#include "calculators/common/logarithm.h"
 #include "calculators/common/run_control.h"
 #include "calculators/common/unit.h"
 
 namespace taketa::jouyoutaisuu {
 
-inline constexpr std::string_view kMessage = "半角数字で20桁以内の正の数を入力してください。";
-inline constexpr std::string_view kLengthMessage =
-    "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
+inline constexpr std::string_view kMessage = kLogarithmInputMessage;
+inline constexpr std::string_view kLengthMessage = kLogarithmLengthMessage;
 
 // Checks the text of Edit1.
 InputCheck CheckInput(std::string_view edit1);
