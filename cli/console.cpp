@@ -3,11 +3,8 @@
 #include <cstdlib>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>  // before the others, which need its types
+#include "platform/win32.h"  // before the others, which need its types
+
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>

@@ -7,11 +7,7 @@
 #include <utility>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "platform/win32.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
