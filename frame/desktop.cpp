@@ -149,11 +149,17 @@ void BringToFront(QWidget* widget) {
 }
 
 void KeepNoSettings() {
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+  // Qt's settings would go to the registry: they go to INI files instead,
+  // in a folder below the program's own file, which can never be made.
+  QSettings::setDefaultFormat(QSettings::IniFormat);
+  const QString nowhere = QCoreApplication::applicationFilePath() + QStringLiteral("/settings");
+#else
   // Below /dev/null no folder, and so no file, can ever be made.
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+  const QString nowhere = QStringLiteral("/dev/null");
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
 #endif
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
 }
 
 QString Desktop::ChooseSaveFile(QWidget*, const QString&) { return {}; }

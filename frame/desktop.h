@@ -59,8 +59,8 @@ void BringToFront(QWidget* widget);
 // dialog, though, keeps its last folder and history in the user's Qt
 // settings (QtProject.conf) when it is destroyed, whatever its options.
 // From this call on the user's Qt settings of this process go where no file
-// can be written. (On Windows Qt's settings are in the registry; this does
-// nothing there.)
+// can be written (on Windows, where they would go to the registry, to INI
+// files in such a place).
 void KeepNoSettings();
 
 // The desktop the windows use: the system's unless SetDesktop gave another.
