@@ -7,7 +7,7 @@
 # Without a GROUP: what building, starting and testing the program need.
 # Further groups:
 #   checks   clang and its sanitizer runtimes, for the sanitizer build and
-#            the fuzz targets
+#            the fuzz targets; clang-format, for the layout check
 #   package  what building and checking the .deb, and redrawing the icons,
 #            need
 #   windows  the MinGW-w64 cross compiler, Wine and NSIS, for the Windows
@@ -26,7 +26,7 @@ base=(
   fonts-ipafont-gothic            # a Japanese font for the windows
   xvfb xauth                      # a screen for looking at the windows without a desktop
 )
-checks=(clang libclang-rt-14-dev)
+checks=(clang libclang-rt-14-dev clang-format)
 package=(
   dpkg-dev file desktop-file-utils appstream lintian  # building and checking the .deb
   librsvg2-bin icoutils                                # scripts/make-icons.sh draws the icons
