@@ -47,12 +47,12 @@ constexpr WindowSlot Slot() {
 // Every window, in the order the program creates them; the first, the menu,
 // becomes the main window.
 constexpr WindowSlot kWindows[] = {
-    Slot<frm_menu>(),          Slot<frm_ensyuuritu>(),    Slot<frm_sizentaisuunotei>(),
-    Slot<frm_heihoukon1>(),    Slot<frm_heihoukon2>(),    Slot<frm_Njoukon>(),
-    Slot<frm_kakezan>(),       Slot<frm_warizan1>(),      Slot<frm_warizan3>(),
-    Slot<frm_kaijou>(),        Slot<frm_ruijou>(),        Slot<frm_soinsuu2>(),
-    Slot<frm_junretu>(),       Slot<frm_kumiawase>(),     Slot<frm_warizan4>(),
-    Slot<frm_yuurisuubeki>(),  Slot<frm_yuurisuubeki2>(), Slot<frm_jouyoutaisuu>(),
+    Slot<frm_menu>(),         Slot<frm_ensyuuritu>(),    Slot<frm_sizentaisuunotei>(),
+    Slot<frm_heihoukon1>(),   Slot<frm_heihoukon2>(),    Slot<frm_Njoukon>(),
+    Slot<frm_kakezan>(),      Slot<frm_warizan1>(),      Slot<frm_warizan3>(),
+    Slot<frm_kaijou>(),       Slot<frm_ruijou>(),        Slot<frm_soinsuu2>(),
+    Slot<frm_junretu>(),      Slot<frm_kumiawase>(),     Slot<frm_warizan4>(),
+    Slot<frm_yuurisuubeki>(), Slot<frm_yuurisuubeki2>(), Slot<frm_jouyoutaisuu>(),
     Slot<frm_sizentaisuu>(),
 };
 

@@ -155,8 +155,8 @@ void Measure(const Case& c, DecliningDesktop& desktop, int runs) {
 
 // The stop press comes `pressAfter` into the run, which must last longer.
 template <class Window>
-void PressAndMeasureStop(Window& window, const std::function<void()>& typeInputs,
-                         const char* what, int runs, std::chrono::milliseconds pressAfter) {
+void PressAndMeasureStop(Window& window, const std::function<void()>& typeInputs, const char* what,
+                         int runs, std::chrono::milliseconds pressAfter) {
   std::vector<double> stop;
   for (int r = 0; r < runs; ++r) {
     typeInputs();
@@ -216,26 +216,41 @@ int main(int argc, char** argv) {
     };
   };
   const std::vector<Case> cases = {
-      {"ruijou 100 digits ^ 10000", "ruijou", {base, "10000"},
+      {"ruijou 100 digits ^ 10000",
+       "ruijou",
+       {base, "10000"},
        [&] {
          ruijou.Edit1->setText(QString::fromStdString(base));
          ruijou.Edit2->setText("10000");
        },
-       [&] { ruijou.Button1->click(); }, again(ruijou.RichEdit1)},
-      {"kaijou 50000", "kaijou", {"50000"}, [&] { kaijou.Edit1->setText("50000"); },
-       [&] { kaijou.Button1->click(); }, again(kaijou.RichEdit1)},
-      {"pi 60000", "ensyuuritu", {"60000"}, [&] { pi.Edit1->setText("60000"); },
-       [&] { pi.Button1->click(); }, again(pi.Memo1)},
-      {"warizan3 60000 / 30000", "warizan3", {dividend, divisor},
+       [&] { ruijou.Button1->click(); },
+       again(ruijou.RichEdit1)},
+      {"kaijou 50000",
+       "kaijou",
+       {"50000"},
+       [&] { kaijou.Edit1->setText("50000"); },
+       [&] { kaijou.Button1->click(); },
+       again(kaijou.RichEdit1)},
+      {"pi 60000",
+       "ensyuuritu",
+       {"60000"},
+       [&] { pi.Edit1->setText("60000"); },
+       [&] { pi.Button1->click(); },
+       again(pi.Memo1)},
+      {"warizan3 60000 / 30000",
+       "warizan3",
+       {dividend, divisor},
        [&] {
          warizan3.Memo1->setPlainText(QString::fromStdString(dividend));
          warizan3.Memo2->setPlainText(QString::fromStdString(divisor));
        },
-       [&] { warizan3.Button1->click(); }, again(warizan3.Memo3)},
+       [&] { warizan3.Button1->click(); },
+       again(warizan3.Memo3)},
   };
-  std::printf("%d runs each, medians in seconds; cpu: this thread's processor time. The window may\n"
-              "add at most 0.25 s to the calculation (ok / OVER: window - calculation, wall).\n",
-              runs);
+  std::printf(
+      "%d runs each, medians in seconds; cpu: this thread's processor time. The window may\n"
+      "add at most 0.25 s to the calculation (ok / OVER: window - calculation, wall).\n",
+      runs);
   std::printf("%-26s %13s %8s %13s %13s %8s %8s\n", "", "calculation", "taketa-", "window",
               "window - calc", "window -", "result");
   std::printf("%-26s %6s %6s %8s %6s %6s %6s %6s %8s %8s\n", "case", "wall", "cpu", "calc", "wall",
@@ -246,21 +261,24 @@ int main(int argc, char** argv) {
   if (!filter.isEmpty() && !QStringLiteral("stop").contains(filter)) return 0;
 
   using std::chrono::milliseconds;
-  PressAndMeasureStop(pi, [&] { pi.Edit1->setText("60000"); }, "pi 60000", runs, milliseconds(40));
-  PressAndMeasureStop(ruijou,
-                      [&] {
-                        ruijou.Edit1->setText(QString::fromStdString(base));
-                        ruijou.Edit2->setText("10000");
-                      },
-                      "ruijou 100 digits ^ 10000", runs, milliseconds(100));
+  PressAndMeasureStop(
+      pi, [&] { pi.Edit1->setText("60000"); }, "pi 60000", runs, milliseconds(40));
+  PressAndMeasureStop(
+      ruijou,
+      [&] {
+        ruijou.Edit1->setText(QString::fromStdString(base));
+        ruijou.Edit2->setText("10000");
+      },
+      "ruijou 100 digits ^ 10000", runs, milliseconds(100));
   taketa::Tfrm_kumiawase kumiawase;
   kumiawase.ShowFromMenu();
-  PressAndMeasureStop(kumiawase,
-                      [&] {
-                        kumiawase.Edit1->setText("50000");
-                        kumiawase.Edit2->setText("25000");
-                      },
-                      "nCr 50000 25000", runs, milliseconds(20));
+  PressAndMeasureStop(
+      kumiawase,
+      [&] {
+        kumiawase.Edit1->setText("50000");
+        kumiawase.Edit2->setText("25000");
+      },
+      "nCr 50000 25000", runs, milliseconds(20));
   taketa::SetDesktop(nullptr);
   return 0;
 }

@@ -61,7 +61,8 @@ std::string DivideDecimalText(std::string_view a, std::string_view b, int n) {
 
   // X_n: the first nb + n - 1 digits of DA, zeros past its end.
   const long used = nb + n - 1;
-  Natural x = Natural::FromDecimal(std::string_view(da).substr(0, static_cast<std::size_t>(std::min(na, used))));
+  Natural x = Natural::FromDecimal(
+      std::string_view(da).substr(0, static_cast<std::size_t>(std::min(na, used))));
   if (used > na) x = x.ShiftedUp(static_cast<std::size_t>(used - na));
   Natural quotient, remainder;
   DivMod(x, Natural::FromDecimal(db), quotient, remainder);

@@ -39,8 +39,8 @@ void CarryLimbs(std::vector<std::int64_t>& limbs) {
   limbs[0] += carry;
 }
 
-std::optional<std::string> SettledDigits(const std::vector<std::int64_t>& limbs,
-                                         int fractionDigits, std::uint64_t errorBound) {
+std::optional<std::string> SettledDigits(const std::vector<std::int64_t>& limbs, int fractionDigits,
+                                         std::uint64_t errorBound) {
   assert(!limbs.empty() && limbs[0] >= 0 && limbs[0] <= 9);
   std::string all(1, static_cast<char>('0' + limbs[0]));
   all.reserve(1 + (limbs.size() - 1) * kLimbDigits);

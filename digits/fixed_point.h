@@ -53,7 +53,7 @@ void CarryLimbs(std::vector<std::int64_t>& limbs);
 // `fractionDigits` decimals of a carried number V, provided every number
 // within `errorBound` units of V has the same digits there; nullopt when the
 // digits past them are too close to a carry to tell.
-std::optional<std::string> SettledDigits(const std::vector<std::int64_t>& limbs,
-                                         int fractionDigits, std::uint64_t errorBound);
+std::optional<std::string> SettledDigits(const std::vector<std::int64_t>& limbs, int fractionDigits,
+                                         std::uint64_t errorBound);
 
 }  // namespace taketa

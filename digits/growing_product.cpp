@@ -112,9 +112,9 @@ std::string GrowingProduct::ToDecimal() const { return LimbsToDecimal(Limbs()); 
 std::size_t GrowingProduct::DigitsOfRange(std::uint64_t from, std::uint64_t to) {
   if (to < from) return 1;
   // log10(to! / (from - 1)!), with a margin for the rounding of lgamma.
-  const double log10 = (std::lgamma(static_cast<double>(to) + 1) -
-                        std::lgamma(static_cast<double>(from))) /
-                       std::log(10.0);
+  const double log10 =
+      (std::lgamma(static_cast<double>(to) + 1) - std::lgamma(static_cast<double>(from))) /
+      std::log(10.0);
   return static_cast<std::size_t>(log10 * (1 + 1e-9)) + 2;
 }
 
@@ -162,8 +162,8 @@ void ProductOnHelper::Reach(std::uint64_t i) {
 std::string LimbsToDecimal(std::span<const std::uint64_t> limbs) {
   if (limbs.empty()) return "0";
   char top[24];
-  const int topDigits = std::snprintf(top, sizeof top, "%llu",
-                                      static_cast<unsigned long long>(limbs.back()));
+  const int topDigits =
+      std::snprintf(top, sizeof top, "%llu", static_cast<unsigned long long>(limbs.back()));
   std::string text(static_cast<std::size_t>(topDigits) + (limbs.size() - 1) * kLimbDigits, '0');
   text.replace(0, topDigits, top);
   auto* out = reinterpret_cast<std::uint8_t*>(text.data()) + topDigits;

@@ -105,11 +105,11 @@ class ProductOnHelper {
   HelperThread* helper_;
   GrowingProduct product_;
   std::uint64_t to_;
-  std::uint64_t next_;    // the first multiplier not in the product yet
+  std::uint64_t next_;       // the first multiplier not in the product yet
   std::uint64_t until_ = 0;  // here: the last multiplier asked for
   Where where_ = Where::kHere;
   Work work_{this};
-  RisingCount reached_;   // the helper's last multiplier in the product
+  RisingCount reached_;  // the helper's last multiplier in the product
   std::atomic<bool> stop_{false};
 };
 

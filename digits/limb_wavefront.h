@@ -71,7 +71,8 @@ bool RunWavefront(HelperThread* helper, std::size_t end, std::size_t chunk, Begi
     mine.Raise(Mark(g, start));
     for (std::size_t lo = start; lo < end;) {
       const std::size_t hi = std::min(end, (lo / chunk + 1) * chunk);
-      if (before != nullptr && before->WaitFor(Mark(g - 1, std::min(end, hi + lag))) == kCancelled) {
+      if (before != nullptr &&
+          before->WaitFor(Mark(g - 1, std::min(end, hi + lag))) == kCancelled) {
         return false;
       }
       if (cancelled.load(std::memory_order_relaxed)) return false;
@@ -112,7 +113,8 @@ bool RunWavefront(HelperThread* helper, std::size_t end, std::size_t chunk, Begi
   if (retire.helper == nullptr) {
     for (std::uint64_t g = 1;; ++g) {
       runGroup(g);
-      if (const GroupOutcome outcome = after(g); outcome != GroupOutcome::kGoOn) return finish(outcome);
+      if (const GroupOutcome outcome = after(g); outcome != GroupOutcome::kGoOn)
+        return finish(outcome);
     }
   }
   // Group g - 1 is the helper's; it is done once this thread's group g has
@@ -120,8 +122,10 @@ bool RunWavefront(HelperThread* helper, std::size_t end, std::size_t chunk, Begi
   for (std::uint64_t g = 2;; g += 2) {
     runGroup(g);
     progress[1].WaitFor(Mark(g - 1, end));
-    if (const GroupOutcome outcome = after(g - 1); outcome != GroupOutcome::kGoOn) return finish(outcome);
-    if (const GroupOutcome outcome = after(g); outcome != GroupOutcome::kGoOn) return finish(outcome);
+    if (const GroupOutcome outcome = after(g - 1); outcome != GroupOutcome::kGoOn)
+      return finish(outcome);
+    if (const GroupOutcome outcome = after(g); outcome != GroupOutcome::kGoOn)
+      return finish(outcome);
   }
 }
 

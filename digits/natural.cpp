@@ -43,7 +43,8 @@ inline std::uint64_t DivideByBase(UInt128 x, std::uint64_t& rem) {
 inline UInt128 SplitByBase(UInt128 x, std::uint64_t& limb) {
   const auto high = static_cast<std::uint64_t>(x >> 64);
   const std::uint64_t highQuotient = high / kBase;
-  const std::uint64_t low = DivideByBase((UInt128{high % kBase} << 64) | static_cast<std::uint64_t>(x), limb);
+  const std::uint64_t low =
+      DivideByBase((UInt128{high % kBase} << 64) | static_cast<std::uint64_t>(x), limb);
   return (UInt128{highQuotient} << 64) | low;
 }
 
@@ -121,7 +122,7 @@ std::size_t Natural::DigitCount() const {
 
 std::uint64_t Natural::ToUint64() const {
   assert(limbs_.size() <= 2);
-  const UInt128 value = limbs_.empty()      ? 0
+  const UInt128 value = limbs_.empty()       ? 0
                         : limbs_.size() == 1 ? limbs_[0]
                                              : UInt128{limbs_[1]} * kBase + limbs_[0];
   assert(value >> 64 == 0);
@@ -143,7 +144,8 @@ Natural operator+(const Natural& a, const Natural& b) {
   sum.limbs_.resize(longer.limbs_.size() + 1);
   std::uint64_t carry = 0;
   for (std::size_t i = 0; i < longer.limbs_.size(); ++i) {
-    std::uint64_t s = longer.limbs_[i] + carry + (i < shorter.limbs_.size() ? shorter.limbs_[i] : 0);
+    std::uint64_t s =
+        longer.limbs_[i] + carry + (i < shorter.limbs_.size() ? shorter.limbs_[i] : 0);
     carry = s >= kBase;
     sum.limbs_[i] = carry ? s - kBase : s;
   }
@@ -184,12 +186,14 @@ Natural operator*(const Natural& a, std::uint64_t m) {
     const std::uint64_t x = a.limbs_[i];
     std::uint64_t low, nextHigh;
     if (small) {
-      nextHigh = static_cast<std::uint64_t>(static_cast<double>(static_cast<std::int64_t>(x)) * scale);
+      nextHigh =
+          static_cast<std::uint64_t>(static_cast<double>(static_cast<std::int64_t>(x)) * scale);
       auto rest = static_cast<std::int64_t>(x * m - nextHigh * kBase);  // in (-10^18, 2 * 10^18)
       const std::int64_t below = rest >> 63;
       nextHigh += below;
       rest += below & static_cast<std::int64_t>(kBase);
-      const std::int64_t above = -static_cast<std::int64_t>(rest >= static_cast<std::int64_t>(kBase));
+      const std::int64_t above =
+          -static_cast<std::int64_t>(rest >= static_cast<std::int64_t>(kBase));
       nextHigh -= above;
       rest -= above & static_cast<std::int64_t>(kBase);
       low = static_cast<std::uint64_t>(rest);
@@ -243,9 +247,10 @@ Natural operator*(const Natural& a, const Natural& b) {
       // (overflow * 2^128 + sum) / 10^18 stays below 2^128.
       assert(overflow < kBase);
       std::uint64_t r;
-      const std::uint64_t q1 = DivideByBase(
-          (UInt128{overflow} << 64) | static_cast<std::uint64_t>(sum >> 64), r);
-      const std::uint64_t q0 = DivideByBase((UInt128{r} << 64) | static_cast<std::uint64_t>(sum), low[k]);
+      const std::uint64_t q1 =
+          DivideByBase((UInt128{overflow} << 64) | static_cast<std::uint64_t>(sum >> 64), r);
+      const std::uint64_t q0 =
+          DivideByBase((UInt128{r} << 64) | static_cast<std::uint64_t>(sum), low[k]);
       high[k] = (UInt128{q1} << 64) | q0;
     }
   }
@@ -287,7 +292,8 @@ Natural Natural::ShiftedUp(std::size_t k) const {
 Natural Natural::ShiftedDown(std::size_t k) const {
   if (k / kLimbDigits >= limbs_.size()) return {};
   Natural shifted;
-  shifted.limbs_.assign(limbs_.begin() + static_cast<std::ptrdiff_t>(k / kLimbDigits), limbs_.end());
+  shifted.limbs_.assign(limbs_.begin() + static_cast<std::ptrdiff_t>(k / kLimbDigits),
+                        limbs_.end());
   shifted.DivideSmall(PowerOfTen(static_cast<int>(k % kLimbDigits)));
   return shifted;
 }

@@ -13,9 +13,9 @@ __extension__ typedef unsigned __int128 UInt128;
 // Value of the eight digit bytes p[0..7], p[0] the most significant.
 inline std::uint32_t ReadDigits8(const std::uint8_t* p) {
   std::uint64_t v;
-  std::memcpy(&v, p, 8);                                 // p[0] in the low byte
-  v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFULL;       // pairs of digits
-  v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFFULL;     // groups of four
+  std::memcpy(&v, p, 8);                              // p[0] in the low byte
+  v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFULL;    // pairs of digits
+  v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFFULL;  // groups of four
   return static_cast<std::uint32_t>((v * 10000 + (v >> 32)) & 0xFFFFFFFFULL);
 }
 
@@ -23,8 +23,8 @@ inline std::uint32_t ReadDigits8(const std::uint8_t* p) {
 inline void WriteDigits8(std::uint8_t* p, std::uint32_t value) {
   std::uint64_t v = (value / 10000) | (std::uint64_t{value % 10000} << 32);
   std::uint64_t h = ((v * 10486) >> 20) & 0x0000007F0000007FULL;  // each half / 100
-  v = h | ((v - h * 100) << 16);                                   // four lanes of two digits
-  h = ((v * 103) >> 10) & 0x000F000F000F000FULL;                   // each lane / 10
+  v = h | ((v - h * 100) << 16);                                  // four lanes of two digits
+  h = ((v * 103) >> 10) & 0x000F000F000F000FULL;                  // each lane / 10
   v = h | ((v - h * 10) << 8);
   std::memcpy(p, &v, 8);
 }

@@ -56,14 +56,16 @@ template <class Doubles>
 }
 
 // Each lane of v takes the lane below it; lane 0 takes the top lane of below.
-[[gnu::always_inline]] inline Vector<4>::Doubles FromBelow(Vector<4>::Doubles v, Vector<4>::Doubles below) {
+[[gnu::always_inline]] inline Vector<4>::Doubles FromBelow(Vector<4>::Doubles v,
+                                                           Vector<4>::Doubles below) {
 #ifdef __clang__
   return __builtin_shufflevector(v, below, 7, 0, 1, 2);
 #else
   return __builtin_shuffle(v, below, Vector<4>::Lanes{7, 0, 1, 2});
 #endif
 }
-[[gnu::always_inline]] inline Vector<8>::Doubles FromBelow(Vector<8>::Doubles v, Vector<8>::Doubles below) {
+[[gnu::always_inline]] inline Vector<8>::Doubles FromBelow(Vector<8>::Doubles v,
+                                                           Vector<8>::Doubles below) {
 #ifdef __clang__
   return __builtin_shufflevector(v, below, 15, 0, 1, 2, 3, 4, 5, 6);
 #else
@@ -160,15 +162,13 @@ void RunColumnsBaseline(int m, const double* x, std::size_t from, std::size_t to
 }
 
 #if TAKETA_X86_VECTOR_COPIES
-[[gnu::target("arch=x86-64-v3")]]
-void RunColumnsV3(int m, const double* x, std::size_t from, std::size_t to, const double* y,
-                  double* out) {
+[[gnu::target("arch=x86-64-v3")]] void RunColumnsV3(int m, const double* x, std::size_t from,
+                                                    std::size_t to, const double* y, double* out) {
   RunColumnsFor<4>(m, x, from, to, y, out);
 }
 
-[[gnu::target("arch=x86-64-v4")]]
-void RunColumnsV4(int m, const double* x, std::size_t from, std::size_t to, const double* y,
-                  double* out) {
+[[gnu::target("arch=x86-64-v4")]] void RunColumnsV4(int m, const double* x, std::size_t from,
+                                                    std::size_t to, const double* y, double* out) {
   RunColumnsFor<8>(m, x, from, to, y, out);
 }
 #endif
@@ -224,7 +224,10 @@ void RepeatedProduct::Reset(std::string_view factor, std::string_view start,
   factorLimbs_ = std::max<int>(1, static_cast<int>(y.size()));
   // Old limbs above the new product would be read as part of it.
   for (std::vector<double>* buffer : {&x_, &out_}) {
-    std::fill(buffer->begin(), buffer->begin() + static_cast<std::ptrdiff_t>(std::min(buffer->size(), kPad + dirty_)), 0.0);
+    std::fill(
+        buffer->begin(),
+        buffer->begin() + static_cast<std::ptrdiff_t>(std::min(buffer->size(), kPad + dirty_)),
+        0.0);
   }
   Reserve(std::max(x.size(), expectedDigits / kLimbDigits + 1) + factorLimbs_ + 2);
   std::copy(x.begin(), x.end(), Limbs(x_));
@@ -281,7 +284,8 @@ std::string RepeatedProduct::ToDecimal() const {
     }
     canonical[k] = static_cast<std::uint32_t>(v);
   }
-  for (; carry > 0; carry /= kIntBase) canonical.push_back(static_cast<std::uint32_t>(carry % kIntBase));
+  for (; carry > 0; carry /= kIntBase)
+    canonical.push_back(static_cast<std::uint32_t>(carry % kIntBase));
   assert(carry == 0);
   while (!canonical.empty() && canonical.back() == 0) canonical.pop_back();
   if (canonical.empty()) return "0";
@@ -295,7 +299,8 @@ std::string RepeatedProduct::ToDecimal() const {
   for (std::size_t k = 0; k < lower; ++k) {
     WriteDigits8(out + (lower - 1 - k) * kLimbDigits - 1, canonical[k]);
   }
-  for (std::size_t i = 0; i < lower * kLimbDigits; ++i) out[i] = static_cast<std::uint8_t>(out[i] + '0');
+  for (std::size_t i = 0; i < lower * kLimbDigits; ++i)
+    out[i] = static_cast<std::uint8_t>(out[i] + '0');
   text.replace(0, 1 + top.size(), top);
   return text;
 }

@@ -92,10 +92,12 @@ class HelperThread {
       }
     };
     auto helperPart = [&] {
-      for (std::uint64_t i; (i = take(false)) != ~std::uint64_t{0};) chunk(static_cast<std::size_t>(i));
+      for (std::uint64_t i; (i = take(false)) != ~std::uint64_t{0};)
+        chunk(static_cast<std::size_t>(i));
     };
     Offer(helperPart);
-    for (std::uint64_t i; (i = take(true)) != ~std::uint64_t{0};) chunk(static_cast<std::size_t>(i));
+    for (std::uint64_t i; (i = take(true)) != ~std::uint64_t{0};)
+      chunk(static_cast<std::size_t>(i));
     TakeBack();
   }
 
@@ -126,9 +128,9 @@ class HelperThread {
   std::uint64_t jobs_ = 0;  // jobs offered: the calling thread's own count
   void (*job_)(void*) = nullptr;
   void* context_ = nullptr;
-  RisingCount offered_;                 // the last job offered; ~0 asks the helper to end
+  RisingCount offered_;                    // the last job offered; ~0 asks the helper to end
   std::atomic<std::uint64_t> claimed_{0};  // the last job taken, by the helper or back
-  RisingCount done_;                    // the last job the helper finished
+  RisingCount done_;                       // the last job the helper finished
 #if TAKETA_KERNEL_THREADS
   std::thread thread_;
 #endif

@@ -64,10 +64,10 @@ QFont JapaneseFont(const QStringList& families, int pixelSize) {
 }  // namespace
 
 QFont GothicFont(int pixelSize) {
-  return JapaneseFont({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
-                       QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP"),
-                       QStringLiteral("monospace")},
-                      pixelSize);
+  return JapaneseFont(
+      {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
+       QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("monospace")},
+      pixelSize);
 }
 
 QFont ProportionalGothicFont(int pixelSize) {
@@ -140,9 +140,10 @@ QPlainTextEdit* CalculatorWindow::AddMemo(const char* name, int left, int top, i
   // Digits have no word breaks: wrapping anywhere keeps the layout of a
   // line of many thousand digits fast.
   memo->setWordWrapMode(QTextOption::WrapAnywhere);
-  memo->setVerticalScrollBarPolicy(style.scrollBar == ScrollBar::kAlways     ? Qt::ScrollBarAlwaysOn
-                                   : style.scrollBar == ScrollBar::kAsNeeded ? Qt::ScrollBarAsNeeded
-                                                                             : Qt::ScrollBarAlwaysOff);
+  memo->setVerticalScrollBarPolicy(style.scrollBar == ScrollBar::kAlways ? Qt::ScrollBarAlwaysOn
+                                   : style.scrollBar == ScrollBar::kAsNeeded
+                                       ? Qt::ScrollBarAsNeeded
+                                       : Qt::ScrollBarAlwaysOff);
   memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   if (!style.tabStop) memo->setFocusPolicy(Qt::ClickFocus);
   return memo;

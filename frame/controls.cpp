@@ -84,7 +84,8 @@ RichEditBox::RichEditBox(QWidget* parent)
   // box's menu shows them, and taken by the open menu only (the box's own
   // keys stay the box's).
   const std::pair<QAction*, QKeySequence::StandardKey> keys[] = {
-      {copy_, QKeySequence::Copy}, {paste_, QKeySequence::Paste},
+      {copy_, QKeySequence::Copy},
+      {paste_, QKeySequence::Paste},
       {selectAll_, QKeySequence::SelectAll}};
   for (const auto& [action, key] : keys) {
     action->setShortcut(key);
@@ -102,6 +103,8 @@ void RichEditBox::Copy1Click() {
 
 void RichEditBox::Paste1Click() { textCursor().insertText(QApplication::clipboard()->text()); }
 
-void RichEditBox::contextMenuEvent(QContextMenuEvent* event) { popupMenu_->exec(event->globalPos()); }
+void RichEditBox::contextMenuEvent(QContextMenuEvent* event) {
+  popupMenu_->exec(event->globalPos());
+}
 
 }  // namespace taketa

@@ -27,7 +27,7 @@ constexpr qsizetype kLongestName = 64;
 QString DocumentsFolder() {
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QFileInfo folder(!documents.isEmpty() && QFileInfo(documents).isDir() ? documents
-                                                                                : QDir::homePath());
+                                                                              : QDir::homePath());
   return folder.absoluteFilePath();
 }
 

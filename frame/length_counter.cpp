@@ -19,7 +19,9 @@ void ShowCount(QPlainTextEdit* counter, const std::string& text) {
 
 }  // namespace
 
-void ShowLength(QPlainTextEdit* counter, const QPlainTextEdit* box) { ShowCount(counter, BoxText(box)); }
+void ShowLength(QPlainTextEdit* counter, const QPlainTextEdit* box) {
+  ShowCount(counter, BoxText(box));
+}
 
 void ShowLength(QPlainTextEdit* counter, const QLineEdit* box) { ShowCount(counter, BoxText(box)); }
 

@@ -18,8 +18,10 @@ constexpr qint64 kEventIntervalMs = 16;  // about 60 times a second
 class EnterStarts final : public QObject {
  public:
   EnterStarts(QWidget* box, std::function<QPushButton*()> start, const StoppableRun* run)
-      : QObject(box), multiLine_(qobject_cast<QPlainTextEdit*>(box) != nullptr),
-        start_(std::move(start)), run_(run) {
+      : QObject(box),
+        multiLine_(qobject_cast<QPlainTextEdit*>(box) != nullptr),
+        start_(std::move(start)),
+        run_(run) {
     box->installEventFilter(this);
   }
 
@@ -44,7 +46,8 @@ class EnterStarts final : public QObject {
 
 void StartOnEnter(std::initializer_list<QWidget*> inputBoxes, QPushButton* start,
                   const StoppableRun* run) {
-  StartOnEnter(inputBoxes, [start] { return start; }, run);
+  StartOnEnter(
+      inputBoxes, [start] { return start; }, run);
 }
 
 void StartOnEnter(std::initializer_list<QWidget*> inputBoxes,
@@ -88,7 +91,8 @@ void ReportInputError(QWidget* window, const InputError& error,
                       std::initializer_list<QWidget*> inputBoxes, QPlainTextEdit* lengthCounter) {
   if (error.counterLength && lengthCounter != nullptr) {
     lengthCounter->setVisible(true);
-    lengthCounter->setPlainText(QStringLiteral("入力文字数＝") + QString::number(*error.counterLength));
+    lengthCounter->setPlainText(QStringLiteral("入力文字数＝") +
+                                QString::number(*error.counterLength));
   }
   Desktop& desktop = TheDesktop();
   desktop.Beep();
@@ -113,7 +117,8 @@ bool StoppableRun::StopOrBegin() {
 }
 
 void StoppableRun::Refuse(QWidget* window, const InputError& error,
-                          std::initializer_list<QWidget*> inputBoxes, QPlainTextEdit* lengthCounter) {
+                          std::initializer_list<QWidget*> inputBoxes,
+                          QPlainTextEdit* lengthCounter) {
   ReportInputError(window, error, inputBoxes, lengthCounter);
   busy_ = false;
 }

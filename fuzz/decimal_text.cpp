@@ -36,13 +36,17 @@ bool IsDecimalText(std::string_view text) {
   }
   bool digit = false;
   for (char c : text) {
-    if (IsDigit(c)) digit = true;
-    else if (c != '.') return false;
+    if (IsDigit(c))
+      digit = true;
+    else if (c != '.')
+      return false;
   }
   return digit;
 }
 
-bool IsZero(std::string_view text) { return text.find_first_not_of("0.") == std::string_view::npos; }
+bool IsZero(std::string_view text) {
+  return text.find_first_not_of("0.") == std::string_view::npos;
+}
 
 void Normalising(std::string_view a, std::string_view b) {
   Require(CompareDecimals(a, a) == 0, "A <> A", a, b);
@@ -56,8 +60,8 @@ void Normalising(std::string_view a, std::string_view b) {
   Require(NormalisedDecimal(normal) == normal, "normalising twice changes the text", a, b);
   Require(normal.front() != '0' || normal.starts_with("0."), "a leading zero stays", a, b);
   Require(normal.back() != '.', "a final point stays", a, b);
-  Require(normal.find('.') == std::string::npos || normal.back() != '0', "a trailing zero stays",
-          a, b);
+  Require(normal.find('.') == std::string::npos || normal.back() != '0', "a trailing zero stays", a,
+          b);
   const NormalForm form = ToNormalForm(a);
   Require(!form.digits.empty() && form.digits.front() != '0', "normal form digits", a, b);
 }

@@ -7,8 +7,8 @@
 // pass a value inside the unit's range.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -61,10 +61,10 @@ void Title(const std::string& title) { Require(!EncodeResultFile({title, {}}).em
 
 // The units in the order of AllUnits, which the switch below follows.
 constexpr std::string_view kOrder[] = {
-    "ensyuuritu", "sizentaisuunotei", "heihoukon1", "heihoukon2",   "Njoukon",
-    "kakezan",    "warizan1",         "warizan3",   "kaijou",       "ruijou",
-    "soinsuu2",   "junretu",          "kumiawase",  "warizan4",     "yuurisuubeki",
-    "yuurisuubeki2", "jouyoutaisuu",  "sizentaisuu"};
+    "ensyuuritu",    "sizentaisuunotei", "heihoukon1", "heihoukon2", "Njoukon",
+    "kakezan",       "warizan1",         "warizan3",   "kaijou",     "ruijou",
+    "soinsuu2",      "junretu",          "kumiawase",  "warizan4",   "yuurisuubeki",
+    "yuurisuubeki2", "jouyoutaisuu",     "sizentaisuu"};
 
 void RunChecks(std::size_t unit, std::string_view a, std::string_view b) {
   Require(AllUnits()[unit].name == kOrder[unit], "the units changed order");
@@ -197,7 +197,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
   const std::size_t cut = rest.find('\xff');
   const std::string_view a = rest.substr(0, cut);
-  const std::string_view b = cut == std::string_view::npos ? std::string_view() : rest.substr(cut + 1);
+  const std::string_view b =
+      cut == std::string_view::npos ? std::string_view() : rest.substr(cut + 1);
   RunChecks(unit, a, b);
   return 0;
 }

@@ -113,7 +113,8 @@ class Cp932Encoder {
     while (inLeft > 0) {
       if (iconv(cd_, &in, &inLeft, &dst, &outLeft) != static_cast<std::size_t>(-1)) break;
       if (errno != EILSEQ && errno != EINVAL) throw std::runtime_error("iconv failed");
-      const std::size_t skip = std::min(inLeft, Utf8SequenceLength(static_cast<unsigned char>(*in)));
+      const std::size_t skip =
+          std::min(inLeft, Utf8SequenceLength(static_cast<unsigned char>(*in)));
       in += skip;
       inLeft -= skip;
       *dst++ = '?';

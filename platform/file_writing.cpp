@@ -48,8 +48,8 @@ std::pair<std::string, std::string> SplitPath(const std::string& path) {
 // ".Temp.txt.<pid>-<count>-<clock>".
 std::string ScratchName(const std::string& name, unsigned long pid) {
   static std::atomic<unsigned> count{0};
-  const auto ticks = static_cast<std::uint64_t>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  const auto ticks =
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
   return "." + name + "." + std::to_string(pid) + "-" + std::to_string(count++) + "-" +
          std::to_string(ticks % 1000000007u);
 }
@@ -65,8 +65,8 @@ bool Fail(WriteError& error, WriteFailure failure, const std::string& path, int 
 
 std::wstring Wide(const std::string& utf8) {
   if (utf8.empty()) return {};
-  const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                       nullptr, 0);
+  const int size =
+      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
   std::wstring wide(size, L'\0');
   MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
   return wide;
@@ -78,28 +78,18 @@ WriteFailure FailureOf(DWORD code) {
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_NETPATH:
-    case ERROR_BAD_NET_NAME:
-      return WriteFailure::kFolderMissing;
-    case ERROR_DIRECTORY:
-      return WriteFailure::kNotAFolder;
-    case ERROR_ACCESS_DENIED:
-      return WriteFailure::kNoPermission;
-    case ERROR_WRITE_PROTECT:
-      return WriteFailure::kReadOnly;
+    case ERROR_BAD_NET_NAME: return WriteFailure::kFolderMissing;
+    case ERROR_DIRECTORY: return WriteFailure::kNotAFolder;
+    case ERROR_ACCESS_DENIED: return WriteFailure::kNoPermission;
+    case ERROR_WRITE_PROTECT: return WriteFailure::kReadOnly;
     case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-      return WriteFailure::kNoSpace;
-    case ERROR_FILENAME_EXCED_RANGE:
-      return WriteFailure::kNameTooLong;
-    case ERROR_INVALID_NAME:
-      return WriteFailure::kBadName;
+    case ERROR_HANDLE_DISK_FULL: return WriteFailure::kNoSpace;
+    case ERROR_FILENAME_EXCED_RANGE: return WriteFailure::kNameTooLong;
+    case ERROR_INVALID_NAME: return WriteFailure::kBadName;
     case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-      return WriteFailure::kInUse;
-    case ERROR_NOT_READY:
-      return WriteFailure::kNotReady;
-    default:
-      return WriteFailure::kOther;
+    case ERROR_LOCK_VIOLATION: return WriteFailure::kInUse;
+    case ERROR_NOT_READY: return WriteFailure::kNotReady;
+    default: return WriteFailure::kOther;
   }
 }
 
@@ -158,8 +148,7 @@ bool MakeFolders(const std::string& folder, WriteError& error) {
   }
 }
 
-bool Replace(const std::string& path, std::string_view bytes, SaveFolder rule,
-             WriteError& error) {
+bool Replace(const std::string& path, std::string_view bytes, SaveFolder rule, WriteError& error) {
   const auto [folder, name] = SplitPath(path);
   if (name.empty() || name == "." || name == "..") {
     return Fail(error, WriteFailure::kNoFileName, path);
@@ -197,9 +186,8 @@ bool Replace(const std::string& path, std::string_view bytes, SaveFolder rule,
   }
   if (code == ERROR_SUCCESS && !FlushFileBuffers(file)) code = GetLastError();
   if (!CloseHandle(file) && code == ERROR_SUCCESS) code = GetLastError();
-  if (code == ERROR_SUCCESS &&
-      !MoveFileExW(scratch.c_str(), target.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (code == ERROR_SUCCESS && !MoveFileExW(scratch.c_str(), target.c_str(),
+                                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     code = GetLastError();
   }
   if (code != ERROR_SUCCESS) {
@@ -213,29 +201,21 @@ bool Replace(const std::string& path, std::string_view bytes, SaveFolder rule,
 
 WriteFailure FailureOf(int code) {
   switch (code) {
-    case ENOENT:
-      return WriteFailure::kFolderMissing;
-    case ENOTDIR:
-      return WriteFailure::kNotAFolder;
-    case EISDIR:
-      return WriteFailure::kIsAFolder;
+    case ENOENT: return WriteFailure::kFolderMissing;
+    case ENOTDIR: return WriteFailure::kNotAFolder;
+    case EISDIR: return WriteFailure::kIsAFolder;
     case EACCES:
-    case EPERM:
-      return WriteFailure::kNoPermission;
-    case EROFS:
-      return WriteFailure::kReadOnly;
+    case EPERM: return WriteFailure::kNoPermission;
+    case EROFS: return WriteFailure::kReadOnly;
     case ENOSPC:
     case EFBIG:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
       return WriteFailure::kNoSpace;
-    case ENAMETOOLONG:
-      return WriteFailure::kNameTooLong;
-    case EILSEQ:
-      return WriteFailure::kBadName;
-    default:
-      return WriteFailure::kOther;
+    case ENAMETOOLONG: return WriteFailure::kNameTooLong;
+    case EILSEQ: return WriteFailure::kBadName;
+    default: return WriteFailure::kOther;
   }
 }
 

@@ -40,10 +40,10 @@ enum class WriteFailure {
   kReadOnly,        // a read-only file system, or a write-protected disk
   kNoSpace,         // the disk or the user's quota is full, or the file too large
   kNameTooLong,
-  kBadName,         // a name the file system cannot hold
-  kInUse,           // another program holds the file open (Windows)
-  kNotReady,        // a drive without its disk (Windows)
-  kOther,           // another error of the system's, in `code`
+  kBadName,   // a name the file system cannot hold
+  kInUse,     // another program holds the file open (Windows)
+  kNotReady,  // a drive without its disk (Windows)
+  kOther,     // another error of the system's, in `code`
 };
 
 struct WriteError {

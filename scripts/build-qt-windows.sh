@@ -44,7 +44,9 @@ qt_version=${qt_version%%-*}
 # (Qt Gui 6.4 compiles its DirectWrite font database only together with
 # direct2d), the Windows styles, the message box and the file dialog (and
 # the item views, combo box and file system model it is made of), the
-# slider class the scroll bars derive from, the freetype font engine (the
+# slider class the scroll bars derive from, the spin box, tab bar, tab
+# widget, table view and input dialog (the Windows Vista style uses them
+# without asking whether they are there), the freetype font engine (the
 # offscreen platform draws with it on Windows), and the main window, tool
 # bar and menu bar (Qt Widgets 6.4.2's compat/removed_api.cpp needs them).
 options=(
@@ -69,14 +71,13 @@ options=(
   # Widgets
   -DFEATURE_style_stylesheet=OFF -DFEATURE_commandlinkbutton=OFF -DFEATURE_datetimeedit=OFF
   -DFEATURE_calendarwidget=OFF -DFEATURE_splashscreen=OFF -DFEATURE_lcdnumber=OFF
-  -DFEATURE_dial=OFF -DFEATURE_spinbox=OFF -DFEATURE_tabbar=OFF
-  -DFEATURE_tabwidget=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_toolbox=OFF
+  -DFEATURE_dial=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_toolbox=OFF
   -DFEATURE_dockwidget=OFF -DFEATURE_mdiarea=OFF -DFEATURE_statusbar=OFF
   -DFEATURE_progressbar=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
   -DFEATURE_syntaxhighlighter=OFF -DFEATURE_keysequenceedit=OFF -DFEATURE_colordialog=OFF
-  -DFEATURE_fontdialog=OFF -DFEATURE_progressdialog=OFF -DFEATURE_inputdialog=OFF
+  -DFEATURE_fontdialog=OFF -DFEATURE_progressdialog=OFF
   -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF -DFEATURE_tablewidget=OFF
-  -DFEATURE_treewidget=OFF -DFEATURE_listwidget=OFF -DFEATURE_tableview=OFF
+  -DFEATURE_treewidget=OFF -DFEATURE_listwidget=OFF
   -DFEATURE_columnview=OFF -DFEATURE_datawidgetmapper=OFF -DFEATURE_undoview=OFF
   -DFEATURE_textbrowser=OFF
 )

@@ -55,7 +55,7 @@ std::string StepInteger(const std::string& c, bool below) {
     return AddAt(c, k + 1, 1);             // 290 -> 291
   }
   if (c == "10") return "9.1";
-  if (k == length - 1) return WithoutLeadingZeros(SubtractAt(c, k, 1)) + ".1";  // 3 -> 2.1
+  if (k == length - 1) return WithoutLeadingZeros(SubtractAt(c, k, 1)) + ".1";     // 3 -> 2.1
   if (k == 0 && c[0] == '1') return WithoutLeadingZeros(SubtractAt(c, k + 2, 9));  // 100 -> 91
   return WithoutLeadingZeros(SubtractAt(c, k + 1, 9));  // 30 -> 21, 200 -> 110
 }
@@ -166,7 +166,9 @@ std::optional<std::string> Root(std::string_view edit2, long degree, RunControl&
   int nextOrder = 0;
   std::optional<HelperThread> helper;  // after what it uses: it ends first
   if (raiseAhead && degree >= kSecondCoreFrom) helper.emplace();
-  const auto showPower = [&](std::size_t i) { run.ShowStep(static_cast<std::int64_t>(i), kPowerBox); };
+  const auto showPower = [&](std::size_t i) {
+    run.ShowStep(static_cast<std::int64_t>(i), kPowerBox);
+  };
   while (candidate.size() <= kShownLength) {
     run.ShowStep(static_cast<std::int64_t>(candidate.size()), kLengthBox);
     int order = 0;

@@ -17,7 +17,8 @@ namespace taketa::Njoukon {
 inline constexpr std::string_view kDegreeMessage =
     "半角数字で 2以上 300以下の自然数を入力してください。";
 inline constexpr std::string_view kDegreeLengthMessage = "入力文字数を3以下にしてください。";
-inline constexpr std::string_view kRadicandMessage = "半角数字で20桁以内の正の数を入力してください。";
+inline constexpr std::string_view kRadicandMessage =
+    "半角数字で20桁以内の正の数を入力してください。";
 inline constexpr std::string_view kRadicandPointMessage =
     "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
 

@@ -37,7 +37,8 @@ Tfrm_Njoukon::Tfrm_Njoukon()
              {Memo3, QStringLiteral("進行状況：作っている累乗")},
              {Edit3, QStringLiteral("計算結果")}});
   // Enter presses the button of the stage the window is in.
-  StartOnEnter({Edit1, Edit2}, [this] { return Button3->isHidden() ? Button1 : Button3; }, &run_);
+  StartOnEnter(
+      {Edit1, Edit2}, [this] { return Button3->isHidden() ? Button1 : Button3; }, &run_);
   Memo1->setPlainText(QStringLiteral(" 計算中です。お待ちください。"));
   for (QWidget* w : std::initializer_list<QWidget*>{Label3, Label4, Edit2, Button3, Button4, Memo1,
                                                     Memo2, Memo3, Label5, Edit3}) {
@@ -61,9 +62,9 @@ void Tfrm_Njoukon::FormShow() {
 }
 
 void Tfrm_Njoukon::ReturnToStageOne() {
-  for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
-                     static_cast<QWidget*>(Edit1), static_cast<QWidget*>(Button1),
-                     static_cast<QWidget*>(Button2)}) {
+  for (QWidget* w :
+       {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2), static_cast<QWidget*>(Edit1),
+        static_cast<QWidget*>(Button1), static_cast<QWidget*>(Button2)}) {
     w->setVisible(true);
   }
   for (QWidget* w : {static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4),

@@ -34,7 +34,7 @@ class Tfrm_Njoukon : public CalculatorWindow {
   QPlainTextEdit* Memo2;  // progress: the candidate's length
   QPlainTextEdit* Memo3;  // progress: the power reached
   QLabel* Label5;
-  QLineEdit* Edit3;       // the root
+  QLineEdit* Edit3;  // the root
 
   bool busy() const { return run_.busy(); }
 

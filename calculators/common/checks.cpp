@@ -23,9 +23,9 @@ InputCheck CheckNaturalNumber(std::string_view text, std::size_t maxLength, long
 
 InputCheck CheckDigitCount(std::string_view text, int& digits) {
   long value = 0;
-  InputCheck error =
-      CheckNaturalNumber(text, 5, 2, 60000, "半角数字で 2以上 60000以下の自然数を入力してください。",
-                         "入力文字数を5以下にしてください。", 0, value);
+  InputCheck error = CheckNaturalNumber(text, 5, 2, 60000,
+                                        "半角数字で 2以上 60000以下の自然数を入力してください。",
+                                        "入力文字数を5以下にしてください。", 0, value);
   if (!error) digits = static_cast<int>(value);
   return error;
 }

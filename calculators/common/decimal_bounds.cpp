@@ -127,7 +127,8 @@ std::optional<std::string> TruncatedDecimals(const DecimalBounds& value, int dec
   }
   std::string digits = scaled.IsZero() ? std::string() : scaled.ToDecimal();
   const auto places = static_cast<std::size_t>(decimals);
-  if (digits.size() <= places) digits = Concat({std::string(places + 1 - digits.size(), '0'), digits});
+  if (digits.size() <= places)
+    digits = Concat({std::string(places + 1 - digits.size(), '0'), digits});
   const std::string_view view(digits);
   return Concat({view.substr(0, view.size() - places), ".", view.substr(view.size() - places)});
 }
@@ -144,7 +145,8 @@ std::string ExactDecimalText(const DecimalBounds& value) {
   const auto decimals = static_cast<std::size_t>(-exponent);
   const std::string_view view(digits);
   if (digits.size() > decimals) {
-    return Concat({view.substr(0, view.size() - decimals), ".", view.substr(view.size() - decimals)});
+    return Concat(
+        {view.substr(0, view.size() - decimals), ".", view.substr(view.size() - decimals)});
   }
   return Concat({"0.", std::string(decimals - digits.size(), '0'), digits});
 }

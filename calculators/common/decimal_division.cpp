@@ -41,9 +41,9 @@ std::string QuotientDigits(const NormalForm& a, const NormalForm& b, std::size_t
   assert(maxDigits >= 1);
   const std::size_t la = a.digits.size(), lb = b.digits.size();
   const std::size_t used = lb + maxDigits - 1;  // dividend digits brought down in all
-  const Natural dividend =
-      used <= la ? Natural::FromDecimal(std::string_view(a.digits).substr(0, used))
-                 : Natural::FromDecimal(a.digits).ShiftedUp(used - la);
+  const Natural dividend = used <= la
+                               ? Natural::FromDecimal(std::string_view(a.digits).substr(0, used))
+                               : Natural::FromDecimal(a.digits).ShiftedUp(used - la);
   Natural quotient, remainder;
   DivMod(dividend, Natural::FromDecimal(b.digits), quotient, remainder);
   std::string digits = quotient.ToDecimal();
@@ -75,7 +75,8 @@ std::string DivideDecimals(std::string_view a, std::string_view b, std::size_t m
 }
 
 ResultFile DivisionFile(std::string_view a, std::string_view b, std::string quotient) {
-  return {Concat({a, "÷", b, "の計算結果（商）"}), {std::string(ResultFile::kLoneCr), std::move(quotient)}};
+  return {Concat({a, "÷", b, "の計算結果（商）"}),
+          {std::string(ResultFile::kLoneCr), std::move(quotient)}};
 }
 
 }  // namespace taketa

@@ -42,7 +42,8 @@ UInt128 FromText128(std::string_view digits) {
 std::string ToText128(UInt128 v) {
   if (v == 0) return "0";
   std::string text;
-  for (; v != 0; v /= 10) text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
+  for (; v != 0; v /= 10)
+    text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
   return text;
 }
 
@@ -191,8 +192,8 @@ std::optional<std::string> Format(const PowerInput& input, const DecimalBounds& 
     std::size_t count = 50;
     if (input.kind == ExponentClass::kInteger) {
       // The exact power's digits: an integer A's with its zeros to the units.
-      const std::size_t shown = input.baseIsInteger ? static_cast<std::size_t>(lead->exponent10) + 1
-                                                    : lead->significant;
+      const std::size_t shown =
+          input.baseIsInteger ? static_cast<std::size_t>(lead->exponent10) + 1 : lead->significant;
       count = std::min(count, shown);
     }
     return Concat({Mantissa(lead->digits, count), ExponentText(lead->exponent10)});
@@ -207,7 +208,8 @@ std::optional<std::string> Format(const PowerInput& input, const DecimalBounds& 
   }
   const std::optional<LeadingDigits> lead = Leading(v, 50);
   if (!lead) return std::nullopt;
-  if (lead->significant == 1 && lead->digits[0] == '1') return Concat({"1", ExponentText(lead->exponent10)});
+  if (lead->significant == 1 && lead->digits[0] == '1')
+    return Concat({"1", ExponentText(lead->exponent10)});
   const std::size_t count = std::min<std::size_t>(50, lead->significant);
   return Concat({Mantissa(lead->digits, count), ExponentText(lead->exponent10)});
 }
@@ -339,15 +341,15 @@ std::optional<std::string> FinishPower(const PowerInput& input, DecimalBounds in
                       });
 }
 
-std::optional<LeadingDigits> LeadingPowerDigits(const PowerInput& input,
-                                                DecimalBounds integerPower, std::size_t count) {
+std::optional<LeadingDigits> LeadingPowerDigits(const PowerInput& input, DecimalBounds integerPower,
+                                                std::size_t count) {
   // Enough working precision for the digits asked for and a margin for the
   // bounds' spread, which the first round rarely exceeds.
   const int precision = static_cast<int>(count) + 25;
   return SettledPower(input, std::move(integerPower), precision,
                       [&](const DecimalBounds& positive, std::size_t digits) {
-                        const DecimalBounds v = input.negative ? Reciprocal(positive, digits)
-                                                               : positive;
+                        const DecimalBounds v =
+                            input.negative ? Reciprocal(positive, digits) : positive;
                         return Leading(v, count);
                       });
 }

@@ -30,8 +30,8 @@ struct PowerInput {
   bool baseIsInteger = false;  // A (normalised) has no point
   bool negative = false;       // B begins with "-"
   ExponentClass kind = ExponentClass::kInteger;
-  int p = 0;                 // |B|'s integer part
-  std::string fraction;      // |B|'s digits after its point ("" without one)
+  int p = 0;             // |B|'s integer part
+  std::string fraction;  // |B|'s digits after its point ("" without one)
 };
 
 // A (a positive decimal text) and B (a decimal text after an optional "-",
@@ -57,8 +57,8 @@ std::optional<std::string> FinishPower(const PowerInput& input, DecimalBounds in
 // reciprocal taken), truncated, and the place of the first, from the
 // integer power's result in the same way. nullopt when they are not
 // settled by kMaxPrecision.
-std::optional<LeadingDigits> LeadingPowerDigits(const PowerInput& input,
-                                                DecimalBounds integerPower, std::size_t count);
+std::optional<LeadingDigits> LeadingPowerDigits(const PowerInput& input, DecimalBounds integerPower,
+                                                std::size_t count);
 
 // A^f as an exact value when it is rational (A = n/d and both n and d are
 // q-th powers, q the denominator of f in lowest terms); nullopt otherwise.

@@ -149,7 +149,8 @@ ReducedNumber Reduce(std::string_view text) {
     x.k = static_cast<int>(j) - 1;  // the position of that digit, from 1, less 2
     x.comparedWithOne = -1;
   }
-  x.mantissa = Concat({std::string_view(digits).substr(0, 1), ".", std::string_view(digits).substr(1)});
+  x.mantissa =
+      Concat({std::string_view(digits).substr(0, 1), ".", std::string_view(digits).substr(1)});
   x.mantissaIsOne = digits[0] == '1' && digits.find_first_not_of('0', 1) == std::string::npos;
   return x;
 }
@@ -189,8 +190,9 @@ LogarithmPipeline::LogarithmPipeline(const ReducedNumber& x, int precision)
   DecimalBounds y;
   if (kernel) {
     const std::string dMinusOne = Concat({below.substr(0, 1), ".", below.substr(1)});
-    const std::string dPlusOne = above[0] == '1' ? Concat({above.substr(0, 2), ".", above.substr(2)})
-                                                 : Concat({above.substr(1, 1), ".", above.substr(2)});
+    const std::string dPlusOne = above[0] == '1'
+                                     ? Concat({above.substr(0, 2), ".", above.substr(2)})
+                                     : Concat({above.substr(1, 1), ".", above.substr(2)});
     y = QuotientBounds(dMinusOne, dPlusOne, precision, w);
   } else {
     Natural q, r;

@@ -35,7 +35,7 @@ struct ReducedNumber {
   std::string normalised;  // NormalisedDecimal of the input
   std::string mantissa;    // d: one digit, ".", the rest ("5." for one significant digit)
   int k = 0;
-  int comparedWithOne = 0;  // -1 below 1, 0 equal, +1 above
+  int comparedWithOne = 0;     // -1 below 1, 0 equal, +1 above
   bool mantissaIsOne = false;  // d = 1: x is a power of ten
 };
 

@@ -40,8 +40,7 @@ struct UnitOutcome {
     std::vector<std::string> shown = file.lines;
     return Done(std::move(file), std::move(shown));
   }
-  static UnitOutcome Done(ResultFile file, std::vector<std::string> shown,
-                          bool offersSave = true) {
+  static UnitOutcome Done(ResultFile file, std::vector<std::string> shown, bool offersSave = true) {
     return {Status::kDone, {}, std::move(file), std::move(shown), offersSave, true};
   }
   // A special case, found without computing.

@@ -35,7 +35,7 @@
 namespace taketa::ensyuuritu {
 namespace {
 
-using Doubles = double __attribute__((vector_size(32)));       // four passes side by side
+using Doubles = double __attribute__((vector_size(32)));      // four passes side by side
 using Lanes = std::int64_t __attribute__((vector_size(32)));  // lane numbers for shuffles
 // The same in memory that need not be aligned to 32 bytes.
 using StoredDoubles = double __attribute__((vector_size(32), aligned(8)));
@@ -103,7 +103,8 @@ template <bool WithG, Stretch Kind>
                                               std::size_t boundLimb, PassLanes& lanes, double* f,
                                               double* g, StoredDoubles* rows, std::size_t& firstF,
                                               std::size_t& firstG) {
-  const Doubles laneOffset[kVectors] = {{0, 1, 2, 3}, {4, 5, 6, 7}, {8, 9, 10, 11}, {12, 13, 14, 15}};
+  const Doubles laneOffset[kVectors] = {
+      {0, 1, 2, 3}, {4, 5, 6, 7}, {8, 9, 10, 11}, {12, 13, 14, 15}};
   // The lanes in locals for the loop: the stores into f, g and the rows
   // could otherwise be their memory.
   Doubles fRemainder[kVectors], gRemainder[kVectors], tRemainder[kVectors], fOut[kVectors],
@@ -212,16 +213,19 @@ template <bool WithG, Stretch Kind>
 void SweepBaseline(const SweepArguments& a, bool withG, Stretch kind) { SweepFor(a, withG, kind); }
 
 #if TAKETA_X86_VECTOR_COPIES
-[[gnu::target("avx2")]]
-void SweepAvx2(const SweepArguments& a, bool withG, Stretch kind) { SweepFor(a, withG, kind); }
+[[gnu::target("avx2")]] void SweepAvx2(const SweepArguments& a, bool withG, Stretch kind) {
+  SweepFor(a, withG, kind);
+}
 
-[[gnu::target("arch=x86-64-v3")]]
-void SweepV3(const SweepArguments& a, bool withG, Stretch kind) { SweepFor(a, withG, kind); }
+[[gnu::target("arch=x86-64-v3")]] void SweepV3(const SweepArguments& a, bool withG, Stretch kind) {
+  SweepFor(a, withG, kind);
+}
 
 // The same four-lane vectors with the 32 vector registers of AVX-512: every
 // lane of the sixteen passes stays in a register.
-[[gnu::target("arch=x86-64-v4")]]
-void SweepV4(const SweepArguments& a, bool withG, Stretch kind) { SweepFor(a, withG, kind); }
+[[gnu::target("arch=x86-64-v4")]] void SweepV4(const SweepArguments& a, bool withG, Stretch kind) {
+  SweepFor(a, withG, kind);
+}
 #endif
 
 void Sweep(const SweepArguments& a, bool withG, Stretch kind) {
@@ -247,7 +251,8 @@ class MachinSeries {
  public:
   MachinSeries(int digits, int guardDigits, HelperThread* helper, WavefrontSetting setting)
       : digits_(digits),
-        limbs_(static_cast<std::size_t>((digits - 1 + guardDigits + kLimbDigits - 1) / kLimbDigits)),
+        limbs_(
+            static_cast<std::size_t>((digits - 1 + guardDigits + kLimbDigits - 1) / kLimbDigits)),
         steps_(limbs_ + 1 + kLag),
         f_(steps_ + 1),
         g_(steps_ + 1),
@@ -313,13 +318,13 @@ class MachinSeries {
       for (std::size_t c = 0; c + 1 < std::size(cuts); ++c) {
         const std::size_t from = cuts[c], to = cuts[c + 1];
         if (from == to) continue;
-        const Stretch kind = from < bound.limb                 ? Stretch::kBefore
+        const Stretch kind = from < bound.limb             ? Stretch::kBefore
                              : from < bound.limb + kPasses ? Stretch::kAcross
                                                            : Stretch::kBeyond;
-        const SweepArguments arguments{from,           to,          end,         bound.limb,
-                                       &group.lanes,   f_.data(),   g_.data(),
-                                       reinterpret_cast<StoredDoubles*>(rows_.data()),
-                                       &group.firstF,  &group.firstG};
+        const SweepArguments arguments{
+            from,          to,           end,       bound.limb,
+            &group.lanes,  f_.data(),    g_.data(), reinterpret_cast<StoredDoubles*>(rows_.data()),
+            &group.firstF, &group.firstG};
         Sweep(arguments, from >= group.gStart, kind);
       }
     };
@@ -331,7 +336,8 @@ class MachinSeries {
         return lanes.seenBefore[j / 4][j % 4] == 0 && lanes.seenAt[j / 4][j % 4] < bound.below;
       };
       if (!reporter.AfterGroup(firstPass(g), kPasses, belowShown)) return GroupOutcome::kStop;
-      return group.firstF == end ? GroupOutcome::kDone : GroupOutcome::kGoOn;  // every later term is 0
+      return group.firstF == end ? GroupOutcome::kDone
+                                 : GroupOutcome::kGoOn;  // every later term is 0
     };
     return RunWavefront(helper_, steps_, chunk_, begin, sweep, after, kLag);
   }
@@ -355,7 +361,7 @@ class MachinSeries {
  private:
   int digits_;
   std::size_t limbs_;
-  std::size_t steps_;     // the steps of a group: every pass through every limb
+  std::size_t steps_;      // the steps of a group: every pass through every limb
   std::vector<double> f_;  // with 0 from the end of the limbs on
   std::vector<double> g_;
   std::vector<double> rows_;  // row s: pass j's terms of limb s - j

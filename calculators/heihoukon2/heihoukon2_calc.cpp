@@ -9,12 +9,12 @@
 namespace taketa::heihoukon2 {
 namespace {
 
-constexpr DecimalInputRules kRules{.maxDigits = 200,
-                                   .lengthMessage = "入力文字数を200以下にしてください。",
-                                   .pointLengthMessage =
-                                       "小数点を含めた入力文字数を201以下にしてください。",
-                                   .rangeMessage = "半角数字で200桁以内の正の数を入力してください。",
-                                   .checksLineBreak = true};
+constexpr DecimalInputRules kRules{
+    .maxDigits = 200,
+    .lengthMessage = "入力文字数を200以下にしてください。",
+    .pointLengthMessage = "小数点を含めた入力文字数を201以下にしてください。",
+    .rangeMessage = "半角数字で200桁以内の正の数を入力してください。",
+    .checksLineBreak = true};
 
 // The root's digits with leading zeros up to `count` digits.
 std::string Padded(const Natural& root, std::size_t count) {

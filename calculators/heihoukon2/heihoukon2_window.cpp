@@ -13,14 +13,16 @@ namespace taketa {
 
 Tfrm_heihoukon2::Tfrm_heihoukon2()
     : CalculatorWindow(QStringLiteral("frm_heihoukon2")),
-      Label1(AddLabel("Label1",
-                      QStringLiteral("200桁以内の正の数Ａ(整数または小数)の正の平方根を（それが無理数"
-                                     "であるときには、10000桁まで）求めます。"),
-                      40, 20)),
+      Label1(
+          AddLabel("Label1",
+                   QStringLiteral("200桁以内の正の数Ａ(整数または小数)の正の平方根を（それが無理数"
+                                  "であるときには、10000桁まで）求めます。"),
+                   40, 20)),
       Label2(AddLabel("Label2", QStringLiteral("Ａ＝"), 40, 58)),
       Memo3(AddMemo("Memo3", 80, 54, 900, 46)),
       Label3(AddLabel("Label3", QStringLiteral("求める平方根"), 40, 150)),
-      Memo2(AddMemo("Memo2", 40, 172, 940, 520, {.scrollBar = ScrollBar::kAlways, .tabStop = false})),
+      Memo2(
+          AddMemo("Memo2", 40, 172, 940, 520, {.scrollBar = ScrollBar::kAlways, .tabStop = false})),
       Memo1(AddMemo("Memo1", 80, 114, 170, 24, {.tabStop = false, .wrap = false})),
       Memo4(AddMemo("Memo4", 270, 114, 130, 24, {.wrap = false})),
       Button1(AddButton("Button1", QStringLiteral("計算開始"), 560, 112, 90, 28)),

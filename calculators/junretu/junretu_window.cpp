@@ -5,7 +5,7 @@
 namespace taketa {
 
 Tfrm_junretu::Tfrm_junretu()
-    : CountingWindow({"frm_junretu", QStringLiteral("順列の総数を求めます。"), QStringLiteral("P"), 220,
-                      junretu::RunUnit}) {}
+    : CountingWindow({"frm_junretu", QStringLiteral("順列の総数を求めます。"), QStringLiteral("P"),
+                      220, junretu::RunUnit}) {}
 
 }  // namespace taketa

@@ -12,7 +12,8 @@
 
 namespace taketa::kaijou {
 
-inline constexpr std::string_view kRangeMessage = "半角数字で 50000以下の自然数を入力してください。";
+inline constexpr std::string_view kRangeMessage =
+    "半角数字で 50000以下の自然数を入力してください。";
 inline constexpr std::string_view kLengthMessage = "入力文字数を5以下にしてください。";
 
 // Checks the text of Edit1 (N); on success sets n.

@@ -24,7 +24,8 @@ Tfrm_kaijou::Tfrm_kaijou()
       run_(Button1, Button2),
       finished_(this, {RichEdit1}) {
   Memo2->setVisible(false);
-  NameBoxes({{Edit1, QStringLiteral("階乗を求めるＮ")}, {RichEdit1, QStringLiteral("計算結果")},
+  NameBoxes({{Edit1, QStringLiteral("階乗を求めるＮ")},
+             {RichEdit1, QStringLiteral("計算結果")},
              {Memo2, QStringLiteral("進行状況")}});
   StartOnEnter({Edit1}, Button1, &run_);
   connect(Button1, &QPushButton::clicked, this, &Tfrm_kaijou::Button1Click);

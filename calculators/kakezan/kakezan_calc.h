@@ -16,7 +16,8 @@ namespace taketa::kakezan {
 inline constexpr std::string_view kLengthMessage = "入力文字数を5000以下にしてください。";
 inline constexpr std::string_view kPointLengthMessage =
     "小数点を含めた入力文字数を5001以下にしてください。";
-inline constexpr std::string_view kNumberMessage = "半角数字で5000桁以内の正の数を入力してください。";
+inline constexpr std::string_view kNumberMessage =
+    "半角数字で5000桁以内の正の数を入力してください。";
 
 // Checks Memo1 (A, box 0), then Memo2 (B, box 1), each in this order: it
 // ends with a line break; it is longer than 5000 without a point, or than

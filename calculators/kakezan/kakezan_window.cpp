@@ -14,9 +14,10 @@ namespace taketa {
 
 Tfrm_kakezan::Tfrm_kakezan()
     : CalculatorWindow(QStringLiteral("frm_kakezan")),
-      Label2(AddLabel("Label2",
-                      QStringLiteral("5000桁以内の正の数(整数または小数)同士のかけ算(Ａ×Ｂ)をします。"),
-                      37, 20)),
+      Label2(AddLabel(
+          "Label2",
+          QStringLiteral("5000桁以内の正の数(整数または小数)同士のかけ算(Ａ×Ｂ)をします。"), 37,
+          20)),
       Label1(AddLabel("Label1", QStringLiteral("Ａ＝"), 37, 60)),
       Memo1(AddMemo("Memo1", 85, 56, 906, 150, {.scrollBar = ScrollBar::kAlways})),
       Label3(AddLabel("Label3", QStringLiteral("Ｂ＝"), 37, 222)),

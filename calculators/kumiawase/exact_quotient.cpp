@@ -41,8 +41,8 @@ std::vector<std::uint64_t> ShiftedUp(std::span<const std::uint64_t> limbs, int s
 std::vector<std::uint64_t> ShiftedDown(std::span<const std::uint64_t> limbs, std::size_t u) {
   const std::size_t drop = u / kLimbDigits;
   const int s = static_cast<int>(u % kLimbDigits);
-  std::vector<std::uint64_t> shifted(limbs.begin() + static_cast<std::ptrdiff_t>(std::min(drop, limbs.size())),
-                                     limbs.end());
+  std::vector<std::uint64_t> shifted(
+      limbs.begin() + static_cast<std::ptrdiff_t>(std::min(drop, limbs.size())), limbs.end());
   if (s > 0) {
     const std::uint64_t down = PowerOfTen(s), up = PowerOfTen(kLimbDigits - s);
     for (std::size_t j = 0; j < shifted.size(); ++j) {
@@ -103,7 +103,8 @@ int ExactQuotient::NextDigit() {
   double y = static_cast<double>(divisor[t]) * 1e18;
   if (t >= 1) y += static_cast<double>(divisor[t - 1]) + 1;
   const double ratio = x / y - 1e-9;
-  std::uint64_t digit = ratio <= 0 ? 0 : std::min<std::uint64_t>(static_cast<std::uint64_t>(ratio), 9);
+  std::uint64_t digit =
+      ratio <= 0 ? 0 : std::min<std::uint64_t>(static_cast<std::uint64_t>(ratio), 9);
 
   if (digit != 0) Subtract(o, divisor, digit);
   if (AtLeast(o, divisor)) {  // the estimate was one short
@@ -135,7 +136,7 @@ void ExactQuotient::Subtract(std::size_t offset, std::span<const std::uint64_t> 
     const std::uint64_t product = digit * divisor[j];
     const std::uint64_t high = product / kBase;
     const std::uint64_t low = product - high * kBase;
-    auto x = static_cast<std::int64_t>(r[j] - low - borrow);  // above -10^18 - 10
+    auto x = static_cast<std::int64_t>(r[j] - low - borrow);          // above -10^18 - 10
     const std::uint64_t under = static_cast<std::uint64_t>(x >> 63);  // all ones when below 0
     x += static_cast<std::int64_t>(under & kBase);
     borrow = high - under;  // high + 1 when below 0

@@ -29,7 +29,8 @@ class ExactQuotient {
  public:
   // Limbs of 10^18, least significant first, top limb not 0; the
   // denominator divides the numerator and is not above it.
-  ExactQuotient(std::span<const std::uint64_t> numerator, std::span<const std::uint64_t> denominator);
+  ExactQuotient(std::span<const std::uint64_t> numerator,
+                std::span<const std::uint64_t> denominator);
 
   // lenN - lenD + 1: the number of passes, the first digit possibly 0.
   std::size_t DigitCount() const { return digitCount_; }

@@ -56,7 +56,8 @@ std::optional<std::string> Compute(long n, long r, RunControl& run) {
 }
 
 std::string SaveTitle(std::string_view edit1, std::string_view edit2) {
-  return "異なる" + std::string(edit1) + "個のものから" + std::string(edit2) + "個とった組合せの総数";
+  return "異なる" + std::string(edit1) + "個のものから" + std::string(edit2) +
+         "個とった組合せの総数";
 }
 
 UnitOutcome RunUnit(std::span<const std::string> inputs, RunControl& run) {

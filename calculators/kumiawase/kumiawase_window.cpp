@@ -5,7 +5,7 @@
 namespace taketa {
 
 Tfrm_kumiawase::Tfrm_kumiawase()
-    : CountingWindow({"frm_kumiawase", QStringLiteral("組合せの総数を求めます。"), QStringLiteral("C"), 241,
-                      kumiawase::RunUnit}) {}
+    : CountingWindow({"frm_kumiawase", QStringLiteral("組合せの総数を求めます。"),
+                      QStringLiteral("C"), 241, kumiawase::RunUnit}) {}
 
 }  // namespace taketa

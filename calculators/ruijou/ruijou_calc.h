@@ -34,9 +34,9 @@ InputCheck CheckInput(std::string_view edit1, std::string_view edit2, long& expo
 struct Base {
   std::string normalised;
   std::string significant;
-  int trailingZeros = 0;     // z
-  int leadingFraction = 0;   // f
-  int decimals = 0;          // d
+  int trailingZeros = 0;    // z
+  int leadingFraction = 0;  // f
+  int decimals = 0;         // d
 };
 // Precondition: `edit1` passed the checks.
 Base Normalise(std::string_view edit1);

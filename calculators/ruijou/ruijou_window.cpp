@@ -26,7 +26,8 @@ Tfrm_ruijou::Tfrm_ruijou()
       Button2(AddButton("Button2", QStringLiteral("終了"), 335, 90, 81, 28)),
       Memo1(AddMemo("Memo1", 440, 92, 80, 24, {.tabStop = false})),
       RichEdit1(AddRichEdit("RichEdit1", 35, 130, 1030, 390)),
-      Label4(AddLabel("Label4", QStringLiteral("計算結果を浮動小数点形式で200桁まで表示します。"), 35, 530)),
+      Label4(AddLabel("Label4", QStringLiteral("計算結果を浮動小数点形式で200桁まで表示します。"),
+                      35, 530)),
       Memo2(AddMemo("Memo2", 35, 554, 1030, 110, {.scrollBar = ScrollBar::kAlways})),
       run_(Button1, Button2),
       finished_(this, {RichEdit1, Memo2}) {

@@ -23,11 +23,11 @@ class Tfrm_ruijou : public CalculatorWindow {
   QLineEdit* Edit1;       // the base A
   QPlainTextEdit* Memo3;  // length counter of Edit1
   QLabel* Label3;
-  QLineEdit* Edit2;       // the exponent
-  QPushButton* Button1;   // start / stop
-  QPushButton* Button2;   // exit
-  QPlainTextEdit* Memo1;  // progress: multiplications done
-  RichEditBox* RichEdit1; // the full result, with PopupMenu1
+  QLineEdit* Edit2;        // the exponent
+  QPushButton* Button1;    // start / stop
+  QPushButton* Button2;    // exit
+  QPlainTextEdit* Memo1;   // progress: multiplications done
+  RichEditBox* RichEdit1;  // the full result, with PopupMenu1
   QLabel* Label4;
   QPlainTextEdit* Memo2;  // the floating form
 

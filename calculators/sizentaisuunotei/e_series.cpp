@@ -67,7 +67,8 @@ class FactorialSeries {
  public:
   FactorialSeries(int digits, int guardDigits, HelperThread* helper, WavefrontSetting setting)
       : digits_(digits),
-        limbs_(static_cast<std::size_t>((digits - 1 + guardDigits + kLimbDigits - 1) / kLimbDigits)),
+        limbs_(
+            static_cast<std::size_t>((digits - 1 + guardDigits + kLimbDigits - 1) / kLimbDigits)),
         t_(limbs_ + 1),
         s_(limbs_ + 1),
         helper_(limbs_ + 1 >= setting.fromLimbs ? helper : nullptr),

@@ -53,7 +53,8 @@ std::string Cofactor::ToDecimal() const {
   Cofactor rest = *this;
   do {
     std::uint64_t rem = 0;
-    for (int i = rest.top_; i >= 0; --i) rest.words_[i] = DivideWord(rem, rest.words_[i], kChunk, rem);
+    for (int i = rest.top_; i >= 0; --i)
+      rest.words_[i] = DivideWord(rem, rest.words_[i], kChunk, rem);
     rest.Normalise();
     chunks[count++] = rem;
   } while (rest.top_ > 0 || rest.words_[0] != 0);
@@ -81,7 +82,8 @@ UInt128 Cofactor::RemainderBeyond64Bits(UInt128 d) const {
 void Cofactor::DivideExactly(UInt128 d) {
   if (d >> 64 == 0) {
     std::uint64_t rem = 0;
-    for (int i = top_; i >= 0; --i) words_[i] = DivideWord(rem, words_[i], static_cast<std::uint64_t>(d), rem);
+    for (int i = top_; i >= 0; --i)
+      words_[i] = DivideWord(rem, words_[i], static_cast<std::uint64_t>(d), rem);
     assert(rem == 0);
     Normalise();
     return;
@@ -92,8 +94,6 @@ void Cofactor::DivideExactly(UInt128 d) {
   *this = FromDecimal(q.ToDecimal());
 }
 
-UInt128 Cofactor::Sqrt() const {
-  return ToUInt128(taketa::Sqrt(ToNatural(ToDecimal())));
-}
+UInt128 Cofactor::Sqrt() const { return ToUInt128(taketa::Sqrt(ToNatural(ToDecimal()))); }
 
 }  // namespace taketa::soinsuu2

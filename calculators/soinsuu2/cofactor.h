@@ -58,7 +58,8 @@ class Cofactor {
 
   // The remainder of a division by d (d >= 1).
   UInt128 Remainder(UInt128 d) const {
-    if (d >> 64 == 0) [[likely]] return Remainder64(static_cast<std::uint64_t>(d));
+    if (d >> 64 == 0) [[likely]]
+      return Remainder64(static_cast<std::uint64_t>(d));
     return RemainderBeyond64Bits(d);
   }
   // Whether the odd d divides this; `inverse` is InverseMod2To64(d).

@@ -21,12 +21,9 @@ const std::vector<std::uint32_t>& SmallPrimes();
 template <class F>
 decltype(auto) WithMontgomery(const U192& n, F&& f) {
   switch (WordsFor(n)) {
-    case 1:
-      return f(Montgomery<1>(n));
-    case 2:
-      return f(Montgomery<2>(n));
-    default:
-      return f(Montgomery<3>(n));
+    case 1: return f(Montgomery<1>(n));
+    case 2: return f(Montgomery<2>(n));
+    default: return f(Montgomery<3>(n));
   }
 }
 

@@ -178,8 +178,8 @@ constexpr U32 kMultipliers[] = {1,  3,  5,  7,  11, 13, 15, 17, 19, 21, 23, 29, 
 // (2^16): j * magic / 2^32 exceeds j / p by less than j / 2^32 < 1 / p,
 // which never carries it past the next whole number.
 [[gnu::always_inline]] inline void FlagRootsFor(U32 j, const U32* magic, const U32* prime,
-                                                const U32* r1, const U32* r2,
-                                                std::uint8_t* flag, U32 count) {
+                                                const U32* r1, const U32* r2, std::uint8_t* flag,
+                                                U32 count) {
   for (U32 i = 0; i < count; ++i) {
     const U32 q = static_cast<U32>((U64{j} * magic[i]) >> 32);
     const U32 r = j - q * prime[i];
@@ -198,15 +198,14 @@ void FlagRootsBaseline(U32 j, const U32* magic, const U32* prime, const U32* r1,
 }
 
 #if TAKETA_X86_VECTOR_COPIES
-[[gnu::target("avx2")]]
-void StepRootsAvx2(bool subtract, const std::int32_t* delta, const std::int32_t* p,
-                   std::int32_t* r1, std::int32_t* r2, U32 count) {
+[[gnu::target("avx2")]] void StepRootsAvx2(bool subtract, const std::int32_t* delta,
+                                           const std::int32_t* p, std::int32_t* r1,
+                                           std::int32_t* r2, U32 count) {
   StepRootsFor(subtract, delta, p, r1, r2, count);
 }
 
-[[gnu::target("avx2")]]
-void FlagRootsAvx2(U32 j, const U32* magic, const U32* prime, const U32* r1, const U32* r2,
-                   std::uint8_t* flag, U32 count) {
+[[gnu::target("avx2")]] void FlagRootsAvx2(U32 j, const U32* magic, const U32* prime, const U32* r1,
+                                           const U32* r2, std::uint8_t* flag, U32 count) {
   FlagRootsFor(j, magic, prime, r1, r2, flag, count);
 }
 #endif
@@ -274,15 +273,9 @@ void FactorBase::ChooseMultiplier() {
     if (!MultiplyChecked(n, U192(m), product) || product.Bits() > 180) break;
     double score = -0.5 * std::log(static_cast<double>(m));
     switch ((m * n8) & 7) {
-      case 1:
-        score += 2 * std::log(2.0);
-        break;
-      case 5:
-        score += std::log(2.0);
-        break;
-      default:
-        score += 0.5 * std::log(2.0);
-        break;
+      case 1: score += 2 * std::log(2.0); break;
+      case 5: score += std::log(2.0); break;
+      default: score += 0.5 * std::log(2.0); break;
     }
     for (std::size_t i = 0; i < nMod.size(); ++i) {
       const U32 p = primes[i + 1];
@@ -948,9 +941,8 @@ bool Eliminate(Matrix& m, U32 columns, StopPoll& poll, std::vector<std::uint8_t>
 // exponent, each pair's large prime once), so that x^2 = y^2 mod n; a
 // factor when x != +-y.
 template <class Montgomery>
-bool FactorFromDependency(const Montgomery& mont, const FactorBase& fb,
-                          const Relations& relations, const U64* history, U32 rows,
-                          U192& factor) {
+bool FactorFromDependency(const Montgomery& mont, const FactorBase& fb, const Relations& relations,
+                          const U64* history, U32 rows, U192& factor) {
   constexpr U32 kNone = Relations::kNone;
   const U192& n = fb.n;
   const auto reduced = [&](U192 v) {

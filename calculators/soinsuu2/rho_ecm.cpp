@@ -106,7 +106,8 @@ class Curve {
 };
 
 template <class M>
-bool Ecm(const M& m, U64 sigma, std::uint32_t b1, std::uint32_t b2, StopSignal& stop, U192& factor) {
+bool Ecm(const M& m, U64 sigma, std::uint32_t b1, std::uint32_t b2, StopSignal& stop,
+         U192& factor) {
   using E = typename M::Elem;
   const U192& n = m.modulus();
   const auto found = [&](const E& value) {

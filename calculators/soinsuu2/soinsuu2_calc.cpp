@@ -24,7 +24,8 @@ class Passes {
   bool busy() const { return busy_; }
 
   void Pass() {
-    if (--countdown_ != 0) [[likely]] return;
+    if (--countdown_ != 0) [[likely]]
+      return;
     countdown_ = kPollEvery;
     if (run_.StopRequested()) busy_ = false;
   }
@@ -116,8 +117,12 @@ template <class Int>
 class TrialDivisors {
  public:
   TrialDivisors(RunControl& run, Int firstShown, Int shownEvery)
-      : run_(run), wheel_(TheWheel()), position_(wheel_.start), nextShown_(firstShown),
-        shownEvery_(shownEvery), switchAt_(HasFastFactoring() ? kSwitchBound : ~Int{0}) {}
+      : run_(run),
+        wheel_(TheWheel()),
+        position_(wheel_.start),
+        nextShown_(firstShown),
+        shownEvery_(shownEvery),
+        switchAt_(HasFastFactoring() ? kSwitchBound : ~Int{0}) {}
 
   Int value() const { return value_; }
 
@@ -129,9 +134,12 @@ class TrialDivisors {
   Step Next(Int bound) {
     const Int next = value_ + wheel_.gaps[position_];
     position_ = position_ + 1 == wheel_.gaps.size() ? 0 : position_ + 1;
-    if (next > bound) [[unlikely]] return PassBound(bound);
-    if (next > switchAt_) [[unlikely]] return Step::kPastSwitch;
-    if (next >= nextShown_) [[unlikely]] ShowUpTo(next);
+    if (next > bound) [[unlikely]]
+      return PassBound(bound);
+    if (next > switchAt_) [[unlikely]]
+      return Step::kPastSwitch;
+    if (next >= nextShown_) [[unlikely]]
+      ShowUpTo(next);
     value_ = next;
     return Step::kDivisor;
   }
@@ -234,9 +242,10 @@ Factorisation LongPath(std::string_view working, RunControl& run) {
   Step step = 3 <= bound ? Step::kDivisor : Step::kPastBound;
   for (; step == Step::kDivisor && passes.busy(); step = divisors.Next(bound)) {
     const UInt128 d = divisors.value();
-    const bool divides = d >> 64 == 0 ? n.DividedByOdd(static_cast<std::uint64_t>(d),
-                                                       InverseMod2To64(static_cast<std::uint64_t>(d)))
-                                      : n.Remainder(d) == 0;
+    const bool divides = d >> 64 == 0
+                             ? n.DividedByOdd(static_cast<std::uint64_t>(d),
+                                              InverseMod2To64(static_cast<std::uint64_t>(d)))
+                             : n.Remainder(d) == 0;
     if (divides) {
       do {
         n.DivideExactly(d);

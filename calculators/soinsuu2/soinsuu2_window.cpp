@@ -42,7 +42,8 @@ class FactorisationRun final : public RunControl {
 
 Tfrm_soinsuu2::Tfrm_soinsuu2()
     : CalculatorWindow(QStringLiteral("frm_soinsuu2")),
-      Label1(AddLabel("Label1", QStringLiteral("2 以上 50桁以内の自然数を素因数に分解します。"), 35, 24)),
+      Label1(AddLabel("Label1", QStringLiteral("2 以上 50桁以内の自然数を素因数に分解します。"), 35,
+                      24)),
       Label2(AddLabel("Label2", QStringLiteral("素因数分解したい自然数＝"), 35, 64)),
       Edit1(AddEdit("Edit1", 235, 60, 430, 24)),
       Button1(AddButton("Button1", QStringLiteral("計算開始"), 690, 58, 81, 28)),

@@ -13,7 +13,8 @@
 
 namespace taketa::warizan3 {
 
-inline constexpr std::string_view kRangeMessage = "半角数字で60000桁以内の正の整数を入力してください。";
+inline constexpr std::string_view kRangeMessage =
+    "半角数字で60000桁以内の正の整数を入力してください。";
 // A's message for a text that is too long; B's is kRangeMessage.
 inline constexpr std::string_view kLengthMessage = "入力文字数を60000以下にしてください。";
 

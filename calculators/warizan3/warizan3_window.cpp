@@ -14,9 +14,10 @@ namespace taketa {
 
 Tfrm_warizan3::Tfrm_warizan3()
     : CalculatorWindow(QStringLiteral("frm_warizan3")),
-      Label2(AddLabel("Label2",
-                      QStringLiteral("60000桁以内の正の整数同士の割り算(Ａ÷Ｂ)の整商と余りを求めます。"),
-                      40, 20)),
+      Label2(AddLabel(
+          "Label2",
+          QStringLiteral("60000桁以内の正の整数同士の割り算(Ａ÷Ｂ)の整商と余りを求めます。"), 40,
+          20)),
       Label1(AddLabel("Label1", QStringLiteral("Ａ＝"), 40, 56)),
       Memo1(AddMemo("Memo1", 80, 52, 900, 130, {.scrollBar = ScrollBar::kAlways})),
       Label3(AddLabel("Label3", QStringLiteral("Ｂ＝"), 40, 200)),

@@ -17,7 +17,8 @@ namespace taketa::warizan4 {
 inline constexpr std::string_view kLengthMessage = "入力文字数を2000以下にしてください。";
 inline constexpr std::string_view kPointLengthMessage =
     "小数点を含めた入力文字数を2001以下にしてください。";
-inline constexpr std::string_view kRangeMessage = "半角数字で2000桁以内の正の数を入力してください。";
+inline constexpr std::string_view kRangeMessage =
+    "半角数字で2000桁以内の正の数を入力してください。";
 
 // Checks Memo1's text (A, box 0), then Memo2's (B, box 1). A refusal for
 // length also rewrites the length counter.

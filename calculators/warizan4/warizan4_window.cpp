@@ -13,10 +13,11 @@ namespace taketa {
 
 Tfrm_warizan4::Tfrm_warizan4()
     : CalculatorWindow(QStringLiteral("frm_warizan4")),
-      Label2(AddLabel("Label2",
-                      QStringLiteral("2000桁以内の正の数(整数または小数)同士の割り算(Ａ÷Ｂ)をします。"
-                                     "商が循環小数であるときには、商を20000桁まで求めます。"),
-                      40, 20)),
+      Label2(
+          AddLabel("Label2",
+                   QStringLiteral("2000桁以内の正の数(整数または小数)同士の割り算(Ａ÷Ｂ)をします。"
+                                  "商が循環小数であるときには、商を20000桁まで求めます。"),
+                   40, 20)),
       Label1(AddLabel("Label1", QStringLiteral("Ａ＝"), 40, 56)),
       Memo1(AddMemo("Memo1", 80, 52, 900, 110, {.scrollBar = ScrollBar::kAlways})),
       Label3(AddLabel("Label3", QStringLiteral("Ｂ＝"), 40, 180)),

@@ -28,10 +28,12 @@ InputCheck CheckInput(std::string_view edit1, std::string_view edit2) {
   if (basePoint && baseLength > 13) return Error(kBasePointMessage, 0);
   const std::string baseDigits = WithoutFirstPoint(edit1);
   if (!AllDigits(baseDigits)) return Error(kBasePointMessage, 0);
-  if (baseDigits.empty() || CompareDecimals(edit1, "0.001") < 0 || CompareDecimals(edit1, "1200") > 0) {
+  if (baseDigits.empty() || CompareDecimals(edit1, "0.001") < 0 ||
+      CompareDecimals(edit1, "1200") > 0) {
     return Error(kBaseRangeMessage, 0);
   }
-  if (edit2.empty() || edit2 == "-" || edit2 == "." || edit2 == "-.") return Error(kExponentMessage, 1);
+  if (edit2.empty() || edit2 == "-" || edit2 == "." || edit2 == "-.")
+    return Error(kExponentMessage, 1);
   const std::string_view magnitude = Magnitude(edit2);
   const bool exponentPoint = magnitude.find('.') != std::string_view::npos;
   const std::size_t exponentLength = Cp932Length(magnitude);
@@ -82,10 +84,12 @@ std::string GeneralText(std::string_view leading, long exponent10) {
     if (count > 1) scientific.append(".").append(digits, 1);
     return Concat({scientific, "E", std::to_string(exponent10)});
   }
-  if (exponent10 < 0) return Concat({"0.", std::string(static_cast<std::size_t>(-exponent10 - 1), '0'), digits});
+  if (exponent10 < 0)
+    return Concat({"0.", std::string(static_cast<std::size_t>(-exponent10 - 1), '0'), digits});
   const auto whole = static_cast<std::size_t>(exponent10 + 1);
   if (digits.size() <= whole) return Concat({digits, std::string(whole - digits.size(), '0')});
-  return Concat({std::string_view(digits).substr(0, whole), ".", std::string_view(digits).substr(whole)});
+  return Concat(
+      {std::string_view(digits).substr(0, whole), ".", std::string_view(digits).substr(whole)});
 }
 
 std::string ResultText(std::string_view general) {
@@ -98,7 +102,8 @@ std::string ResultText(std::string_view general) {
   const std::string d = WithoutFirstPoint(t);
   if (d.size() <= 12) return t;
   if (point != std::string::npos && t[0] != '0') {
-    return d.substr(0, 1) + "." + d.substr(1, 11) + "E" + std::to_string(static_cast<long>(point) - 1);
+    return d.substr(0, 1) + "." + d.substr(1, 11) + "E" +
+           std::to_string(static_cast<long>(point) - 1);
   }
   if (point != std::string::npos) return t.substr(0, 14);
   return t.substr(0, 1) + "." + t.substr(1, 11) + "E" + std::to_string(t.size() - 1);

@@ -13,9 +13,11 @@ namespace taketa {
 Tfrm_yuurisuubeki::Tfrm_yuurisuubeki()
     : CalculatorWindow(QStringLiteral("frm_yuurisuubeki")),
       Label1(AddLabel("Label1", QStringLiteral("Ａ の Ｂ乗 の値を 12桁まで求めます。"), 35, 24)),
-      Label2(AddLabel("Label2", QStringLiteral("底 Ａ (0.001以上 1200以下の整数または小数)＝"), 35, 64)),
+      Label2(AddLabel("Label2", QStringLiteral("底 Ａ (0.001以上 1200以下の整数または小数)＝"), 35,
+                      64)),
       Edit1(AddEdit("Edit1", 420, 60, 130, 24)),
-      Label3(AddLabel("Label3", QStringLiteral("指数 Ｂ (-1600以上 1600以下の整数または小数)＝"), 35, 100)),
+      Label3(AddLabel("Label3", QStringLiteral("指数 Ｂ (-1600以上 1600以下の整数または小数)＝"),
+                      35, 100)),
       Edit2(AddEdit("Edit2", 420, 96, 130, 24)),
       Button1(AddButton("Button1", QStringLiteral("計算開始"), 575, 94, 81, 28)),
       Button2(AddButton("Button2", QStringLiteral("終了"), 675, 94, 81, 28)),
@@ -26,8 +28,9 @@ Tfrm_yuurisuubeki::Tfrm_yuurisuubeki()
                       QStringLiteral("計算結果の中に E が含まれているとき、例えば、"
                                      "3.12345678901E275 のようなとき、"),
                       35, 192)),
-      Label6(AddLabel("Label6", QStringLiteral("その意味は 3.12345678901×(10の275乗) ということです。"),
-                      35, 216)),
+      Label6(AddLabel("Label6",
+                      QStringLiteral("その意味は 3.12345678901×(10の275乗) ということです。"), 35,
+                      216)),
       run_(Button1, Button2),
       finished_(this, {Memo2}) {
   NameBoxes({{Edit1, QStringLiteral("底Ａ")},

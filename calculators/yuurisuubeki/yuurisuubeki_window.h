@@ -22,7 +22,7 @@ class Tfrm_yuurisuubeki : public CalculatorWindow {
   QLabel* Label2;
   QLineEdit* Edit1;  // A
   QLabel* Label3;
-  QLineEdit* Edit2;  // B
+  QLineEdit* Edit2;       // B
   QPushButton* Button1;   // start / stop
   QPushButton* Button2;   // exit
   QPlainTextEdit* Memo1;  // wait notice while the integer power runs

@@ -22,7 +22,7 @@ class Tfrm_yuurisuubeki2 : public CalculatorWindow {
 
   QLabel* Label1;
   QLabel* Label2;
-  QLineEdit* Edit1;       // A
+  QLineEdit* Edit1;  // A
   QLabel* Label3;
   QLineEdit* Edit2;       // B
   QPushButton* Button1;   // start / stop

@@ -22,7 +22,8 @@ ConstantWindow::ConstantWindow(const Design& design)
       run_(Button1, Button2),
       finished_(this, {Memo1}) {
   Memo2->setVisible(false);
-  NameBoxes({{Edit1, design.inputName}, {Memo1, QStringLiteral("計算結果")},
+  NameBoxes({{Edit1, design.inputName},
+             {Memo1, QStringLiteral("計算結果")},
              {Memo2, QStringLiteral("進行状況")}});
   StartOnEnter({Edit1}, Button1, &run_);
   connect(Button1, &QPushButton::clicked, this, &ConstantWindow::Button1Click);

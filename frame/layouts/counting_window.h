@@ -28,9 +28,9 @@ class CountingWindow : public CalculatorWindow {
   // What tells the two windows apart.
   struct Design {
     const char* instanceName;
-    QString heading;    // Label1
-    QString symbol;     // "P" or "C", in the heading and the result caption
-    int headingLeft;    // where the heading's "nPr の n は ..." starts
+    QString heading;  // Label1
+    QString symbol;   // "P" or "C", in the heading and the result caption
+    int headingLeft;  // where the heading's "nPr の n は ..." starts
     // The unit's run. A special case it answers at once is shown with a
     // beep and not offered for saving.
     UnitOutcome (*run)(std::span<const std::string> inputs, RunControl& run);
@@ -50,11 +50,11 @@ class CountingWindow : public CalculatorWindow {
   QLineEdit* Edit1;  // n
   QLabel* Label11;   // "r" "＝" before Edit2
   QLabel* Label9;
-  QLineEdit* Edit2;  // r
-  QPushButton* Button1;  // start / stop
-  QPushButton* Button2;  // exit
+  QLineEdit* Edit2;       // r
+  QPushButton* Button1;   // start / stop
+  QPushButton* Button2;   // exit
   QPlainTextEdit* Memo2;  // progress
-  QLabel* Label12;  // "n", the symbol raised, "r", "＝" before the result
+  QLabel* Label12;        // "n", the symbol raised, "r", "＝" before the result
   QLabel* Label13;
   QLabel* Label14;
   QLabel* Label15;

@@ -24,8 +24,8 @@ class LogarithmWindow : public CalculatorWindow {
   // What tells the two windows apart.
   struct Design {
     const char* instanceName;
-    QString heading;      // Label2
-    QString resultLabel;  // Label4
+    QString heading;                                                           // Label2
+    QString resultLabel;                                                       // Label4
     UnitOutcome (*run)(std::span<const std::string> inputs, RunControl& run);  // the unit's run
   };
 
@@ -33,11 +33,11 @@ class LogarithmWindow : public CalculatorWindow {
 
   QLabel* Label2;
   QLabel* Label1;
-  QLineEdit* Edit1;       // x
-  QPushButton* Button1;   // start
-  QPushButton* Button2;   // exit
+  QLineEdit* Edit1;      // x
+  QPushButton* Button1;  // start
+  QPushButton* Button2;  // exit
   QLabel* Label4;
-  QLineEdit* Edit2;       // the logarithm
+  QLineEdit* Edit2;  // the logarithm
 
   FinishedResult& finished() { return finished_; }
 

@@ -59,7 +59,8 @@ inline std::size_t ExpectDataCases(std::string_view unitName) {
   const Unit* unit = FindUnit(unitName);
   const std::vector<DataCase> cases = DivisionRootCases(unitName);
   for (const DataCase& c : cases) {
-    SCOPED_TRACE(c.inputs[0].substr(0, 60) + (c.inputs.size() > 1 ? " | " + c.inputs[1].substr(0, 60) : ""));
+    SCOPED_TRACE(c.inputs[0].substr(0, 60) +
+                 (c.inputs.size() > 1 ? " | " + c.inputs[1].substr(0, 60) : ""));
     UnstoppableRun run;
     const UnitOutcome outcome = unit->run(c.inputs, run);
     EXPECT_EQ(outcome.status, UnitOutcome::Status::kDone) << outcome.error.message;

@@ -119,7 +119,8 @@ std::string PlainKakezan(std::string_view a, std::string_view b) {
   std::string product;
   for (std::size_t k = n; k >= 1; --k) product.push_back(static_cast<char>('0' + table[lb + 1][k]));
   if (x.point == 0 && y.point == 0) return product;
-  const long m = static_cast<long>(n) - static_cast<long>(x.decimals) - static_cast<long>(y.decimals);
+  const long m =
+      static_cast<long>(n) - static_cast<long>(x.decimals) - static_cast<long>(y.decimals);
   if (m >= 1) {
     std::size_t last = n;  // position of the last digit kept after the point
     while (last > static_cast<std::size_t>(m) && product[last - 1] == '0') --last;

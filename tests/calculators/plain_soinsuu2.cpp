@@ -157,8 +157,8 @@ bool PlainIsProbablePrime(const std::string& decimal) {
   while (d.DivideSmall(2) == 0) ++s;  // d halved once too often: undone below
   d = d * 2 + one;
   const Natural minusOne = n - one;
-  for (std::uint64_t a : {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47, 53, 59, 61, 67, 71,
-                          73, 79, 83, 89, 97}) {
+  for (std::uint64_t a : {2,  3,  5,  7,  11, 13, 17, 19, 23, 29, 31, 37, 41,
+                          43, 47, 53, 59, 61, 67, 71, 73, 79, 83, 89, 97}) {
     const Natural base(a);
     if (base == n) return true;
     Natural q, r;

@@ -15,7 +15,7 @@ struct PlainFactorisation {
   std::string result;
   std::string memo1;
   std::vector<std::pair<int, std::string>> shown;  // (progress box, text), in order
-  std::string cofactor;  // left when the divisor passed `switchBound`
+  std::string cofactor;                            // left when the divisor passed `switchBound`
 };
 
 // `working`: no leading zeros, at least 2. With a switch bound, trial

@@ -15,7 +15,8 @@ using testing::RecordingRun;
 const std::string kDegree = "半角数字で 2以上 300以下の自然数を入力してください。";
 const std::string kDegreeLength = "入力文字数を3以下にしてください。";
 const std::string kRadicand = "半角数字で20桁以内の正の数を入力してください。";
-const std::string kRadicandPoint = "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
+const std::string kRadicandPoint =
+    "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
 
 TEST(Njoukon, DegreeChecks) {
   const std::string range(kDegree), length(kDegreeLength);
@@ -24,8 +25,8 @@ TEST(Njoukon, DegreeChecks) {
     std::string message;
     long degree;
   } rows[] = {
-      {"", range, 0},    {"a", range, 0},      {"２", range, 0},  {"1", range, 0},
-      {"301", range, 0}, {"1000", length, 0},  {"0002", length, 0}, {"2", "", 2},
+      {"", range, 0},    {"a", range, 0},     {"２", range, 0},    {"1", range, 0},
+      {"301", range, 0}, {"1000", length, 0}, {"0002", length, 0}, {"2", "", 2},
       {"300", "", 300},  {"002", "", 2},
   };
   for (const Row& row : rows) {
@@ -78,7 +79,8 @@ TEST(Njoukon, RadicandChecks) {
 }
 
 TEST(Njoukon, OneIsExactlyOne) {
-  for (const char* one : {"1", "1.0", "01.00", "1.", "0001.0000000000000000"}) EXPECT_TRUE(IsOne(one)) << one;
+  for (const char* one : {"1", "1.0", "01.00", "1.", "0001.0000000000000000"})
+    EXPECT_TRUE(IsOne(one)) << one;
   for (const char* other : {"1.0000000000000000001", "0.9999999999999999999", "10", "0.1"}) {
     EXPECT_FALSE(IsOne(other)) << other;
   }
@@ -125,7 +127,8 @@ TEST(Njoukon, RootIsTheTruncatedRoot) {
     while (digits.size() < length) digits += static_cast<char>('0' + rng() % 10);
     if (digits.find_first_not_of('0') == std::string::npos) digits.back() = '7';
     const std::size_t point = rng() % (length + 1);
-    const std::string x = point == length ? digits : digits.substr(0, point) + "." + digits.substr(point);
+    const std::string x =
+        point == length ? digits : digits.substr(0, point) + "." + digits.substr(point);
     if (IsOne(x)) continue;
     SCOPED_TRACE("N=" + std::to_string(n) + " x=" + x);
     RecordingRun run;
@@ -152,7 +155,8 @@ TEST(Njoukon, PowerJustAboveTheRadicandIsAbove) {
   const std::optional<std::string> root = Root("5", 2, run);
   ASSERT_TRUE(root);
   EXPECT_EQ(root->size(), kShownLength);
-  EXPECT_TRUE(root->starts_with("2.236067977499789696409173668731276235440618359611525724270897245410520925637"));
+  EXPECT_TRUE(root->starts_with(
+      "2.236067977499789696409173668731276235440618359611525724270897245410520925637"));
 }
 
 // The candidates' lengths and the powers reached, pass by pass.
@@ -184,7 +188,8 @@ TEST(Njoukon, CandidatesRaisedAheadOnTwoThreads) {
   for (int i = 0; i < 12; ++i) {
     const long n = 8 + static_cast<long>(rng() % 40);
     std::string x;
-    for (std::size_t length = 1 + rng() % 20; x.size() < length;) x += static_cast<char>('0' + rng() % 10);
+    for (std::size_t length = 1 + rng() % 20; x.size() < length;)
+      x += static_cast<char>('0' + rng() % 10);
     if (i % 3 == 1) x.insert(rng() % x.size(), ".");
     if (x.find_first_not_of("0.") == std::string::npos || IsOne(x)) continue;
     SCOPED_TRACE("N=" + std::to_string(n) + " x=" + x);
@@ -210,8 +215,9 @@ TEST(Njoukon, StopEndsWithoutRoot) {
 }
 
 TEST(Njoukon, TextsAndBatchUnit) {
-  EXPECT_EQ(StageTwoPrompt("003"),
-            "20桁以内の正の数(整数または小数)を入力してください。その数の 003乗根を100桁まで求めます。");
+  EXPECT_EQ(
+      StageTwoPrompt("003"),
+      "20桁以内の正の数(整数または小数)を入力してください。その数の 003乗根を100桁まで求めます。");
   EXPECT_EQ(ResultCaption(3), "求める 3乗根");
   UnstoppableRun run;
   const std::vector<std::string> one = {"3", "1.0"};

@@ -37,19 +37,30 @@ TEST(Cp932, CharactersAndTheirBytes) {
     char32_t c;
     const char* bytes;
   } rows[] = {
-      {U'ｱ', "\xb1"},                                // half-width katakana
+      {U'ｱ', "\xb1"},  // half-width katakana
       {U'円', "\x89\x7e"},
-      {U'①', "\x87\x40"},                            // NEC row 13
-      {U'ⅰ', "\xfa\x40"},                            // IBM extension
-      {U'纊', "\xfa\x5c"},                           // IBM extension, not its NEC copy
+      {U'①', "\x87\x40"},   // NEC row 13
+      {U'ⅰ', "\xfa\x40"},   // IBM extension
+      {U'纊', "\xfa\x5c"},  // IBM extension, not its NEC copy
       {U'＼', "\x81\x5f"},
       // Characters taken as the code page's characters of the same look.
-      {0x00A2, "\x81\x91"}, {0x00A3, "\x81\x92"}, {0x00A5, "\x5c"}, {0x00AC, "\x81\xca"},
-      {0x2014, "\x81\x5c"}, {0x2016, "\x81\x61"}, {0x203E, "\x7e"}, {0x2212, "\x81\x7c"},
+      {0x00A2, "\x81\x91"},
+      {0x00A3, "\x81\x92"},
+      {0x00A5, "\x5c"},
+      {0x00AC, "\x81\xca"},
+      {0x2014, "\x81\x5c"},
+      {0x2016, "\x81\x61"},
+      {0x203E, "\x7e"},
+      {0x2212, "\x81\x7c"},
       {0x301C, "\x81\x60"},
       // Not in the code page: one '?' each.
-      {0x0080, "?"}, {0x00A0, "?"}, {0xF8F0, "?"}, {0xF8F3, "?"}, {0xFFFD, "?"},
-      {0x1F600, "?"}, {0x10FFFF, "?"},
+      {0x0080, "?"},
+      {0x00A0, "?"},
+      {0xF8F0, "?"},
+      {0xF8F3, "?"},
+      {0xFFFD, "?"},
+      {0x1F600, "?"},
+      {0x10FFFF, "?"},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(ToCp932(Utf8(row.c)), row.bytes) << "U+" << std::hex << std::uint32_t(row.c);
@@ -65,13 +76,34 @@ TEST(Cp932, BytesThatAreNotUtf8) {
     std::string text;
     std::string bytes;
   } rows[] = {
-      {"stray continuation byte", "1\x80" "2", "1?2"},
-      {"byte that starts nothing", "1\xff" "2", "1?2"},
-      {"overlong 'A'", "\xc1\x81" "2", "?2"},
-      {"overlong three bytes", "\xe0\x80\x81" "2", "?2"},
-      {"surrogate", "\xed\xa0\x80" "2", "?2"},
-      {"above U+10FFFF", "\xf4\x90\x80\x80" "2", "?2"},
-      {"cut short inside the text", "\xe5\x86" "23", "?3"},
+      {"stray continuation byte",
+       "1\x80"
+       "2",
+       "1?2"},
+      {"byte that starts nothing",
+       "1\xff"
+       "2",
+       "1?2"},
+      {"overlong 'A'",
+       "\xc1\x81"
+       "2",
+       "?2"},
+      {"overlong three bytes",
+       "\xe0\x80\x81"
+       "2",
+       "?2"},
+      {"surrogate",
+       "\xed\xa0\x80"
+       "2",
+       "?2"},
+      {"above U+10FFFF",
+       "\xf4\x90\x80\x80"
+       "2",
+       "?2"},
+      {"cut short inside the text",
+       "\xe5\x86"
+       "23",
+       "?3"},
       {"cut short at the end", "1\xe5\x86", "1?"},
   };
   for (const Row& row : rows) {

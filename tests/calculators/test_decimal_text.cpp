@@ -20,8 +20,8 @@ TEST(DecimalText, SplitIntoDigitsAndScale) {
     std::size_t decimals;
     bool hasPoint;
   } rows[] = {
-      {"12.50", "1250", 2, true}, {".5", "5", 1, true},   {"007", "007", 0, false},
-      {"5.", "5", 0, true},       {"", "", 0, false},     {".", "", 0, true},
+      {"12.50", "1250", 2, true}, {".5", "5", 1, true}, {"007", "007", 0, false},
+      {"5.", "5", 0, true},       {"", "", 0, false},   {".", "", 0, true},
       {"1.2.3", "12.3", 3, true},  // the second point stays, for the digit check to refuse
   };
   for (const Row& row : rows) {
@@ -49,9 +49,17 @@ TEST(DecimalText, CompareKnownPairs) {
     const char* b;
     int order;
   } rows[] = {
-      {"1", "1.000", 0},   {"0010", "10.", 0},   {".5", "0.50", 0},      {"", "0", 0},
-      {".", "0.0", 0},     {"0.001", "0.0009", 1}, {"1200", "1200.0000001", -1},
-      {"99", "100", -1},   {"2", "10", -1},      {"0.1", "0.09", 1},     {"1600", "999.999", 1},
+      {"1", "1.000", 0},
+      {"0010", "10.", 0},
+      {".5", "0.50", 0},
+      {"", "0", 0},
+      {".", "0.0", 0},
+      {"0.001", "0.0009", 1},
+      {"1200", "1200.0000001", -1},
+      {"99", "100", -1},
+      {"2", "10", -1},
+      {"0.1", "0.09", 1},
+      {"1600", "999.999", 1},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(CompareDecimals(row.a, row.b), row.order) << row.a << " " << row.b;

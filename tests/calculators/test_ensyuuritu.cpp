@@ -161,7 +161,8 @@ TEST(Ensyuuritu, TwoThreadsGiveTheSameDigitsStepsAndPolls) {
   }
   for (int n = 2; n <= 300; n += 7) {
     RecordingRun run;
-    ASSERT_EQ(PiDigits(n, run, 1, {1, static_cast<std::size_t>(1 + n % 4)}), reference.substr(0, n)) << "N=" << n;
+    ASSERT_EQ(PiDigits(n, run, 1, {1, static_cast<std::size_t>(1 + n % 4)}), reference.substr(0, n))
+        << "N=" << n;
   }
   RecordingRun longest;
   ASSERT_EQ(PiDigits(60000, longest, kGuardDigits, {1, 64}), reference);

@@ -71,8 +71,9 @@ TEST(Heihoukon1, LongestNumbers) {
 }
 
 TEST(Heihoukon1, SavedTitleKeepsTheTextAsTyped) {
-  EXPECT_EQ(EncodeResultFile({SaveTitle("00025"), {Compute("00025")}}),
-            "00025\x82\xcc\x95\xbd\x95\xfb\x8d\xaa\x82\xcc\x90\xae\x90\x94\x95\x94\x95\xaa\r\n5\r\n");
+  EXPECT_EQ(
+      EncodeResultFile({SaveTitle("00025"), {Compute("00025")}}),
+      "00025\x82\xcc\x95\xbd\x95\xfb\x8d\xaa\x82\xcc\x90\xae\x90\x94\x95\x94\x95\xaa\r\n5\r\n");
 }
 
 }  // namespace

@@ -71,9 +71,10 @@ TEST(Junretu, KnownValues) {
   EXPECT_EQ(Permutations(50000, 1), "50000    (桁数＝5)");
   EXPECT_EQ(Permutations(1, 1), "1    (桁数＝1)");
   // python3 -c 'import math; print(math.perm(1000, 37))'
-  EXPECT_EQ(Permutations(1000, 37),
-            "509536306385923096686906586569410458929356373249494547062381531336031041752171214752357"
-            "243763766067200000000000    (桁数＝111)");
+  EXPECT_EQ(
+      Permutations(1000, 37),
+      "509536306385923096686906586569410458929356373249494547062381531336031041752171214752357"
+      "243763766067200000000000    (桁数＝111)");
 }
 
 TEST(Junretu, RandomAgainstThePlainProduct) {

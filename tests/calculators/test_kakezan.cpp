@@ -26,7 +26,10 @@ TEST(Kakezan, InputChecksOnEachBox) {
       {"line break in the middle", "1\r\n2", kNumber, {}},
       {"5000 digits", digits5000, "", {}},
       {"5001 digits", digits5001, kLength, 5001},
-      {"5000 digits and a point", digits5000.substr(0, 2500) + "." + digits5000.substr(2500), "", {}},
+      {"5000 digits and a point",
+       digits5000.substr(0, 2500) + "." + digits5000.substr(2500),
+       "",
+       {}},
       {"5001 digits and a point", digits5001 + ".", kPointLength, 5002},
       {"point first", "." + digits5000, "", {}},
       {"full-width counts two", std::string(), kLength, 5002},  // filled in below
@@ -70,13 +73,16 @@ TEST(Kakezan, PointPlacement) {
     const char* b;
     const char* product;
   } rows[] = {
-      {"1.5", "1.5", "2.25"},     {"2.5", "4", "10"},       {"0.5", "0.2", "0.1"},
-      {"0.001", "0.001", "0.000001"}, {"5.", "2.", "10"},   {"12", "25", "300"},
-      {"3", "3", "9"},            {"00012", "3", "36"},     {"1.0", "1.0", "1"},
-      {"0.10", "0.10", "0.01"},   {".5", ".5", "0.25"},     {"100", "0.5", "50"},
-      {"0.05", "2", "0.1"},       {"12.", "25", "300"},     {"1.25", "8", "10"},
-      {"999", "0.001", "0.999"},  {"0.0001", "10000", "1"}, {"123.456", "1000", "123456"},
-      {"7", ".1", "0.7"},         {"000.0500", "0020.0", "1"},
+      {"1.5", "1.5", "2.25"},   {"2.5", "4", "10"},
+      {"0.5", "0.2", "0.1"},    {"0.001", "0.001", "0.000001"},
+      {"5.", "2.", "10"},       {"12", "25", "300"},
+      {"3", "3", "9"},          {"00012", "3", "36"},
+      {"1.0", "1.0", "1"},      {"0.10", "0.10", "0.01"},
+      {".5", ".5", "0.25"},     {"100", "0.5", "50"},
+      {"0.05", "2", "0.1"},     {"12.", "25", "300"},
+      {"1.25", "8", "10"},      {"999", "0.001", "0.999"},
+      {"0.0001", "10000", "1"}, {"123.456", "1000", "123456"},
+      {"7", ".1", "0.7"},       {"000.0500", "0020.0", "1"},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(Multiply(row.a, row.b), row.product) << row.a << " x " << row.b;
@@ -101,7 +107,8 @@ std::string RandomOperand(std::mt19937_64& rng, std::size_t digits) {
     text.replace(text.size() - zeros, zeros, zeros, '0');
   }
   if (text.find_first_not_of('0') == std::string::npos) text.back() = '3';
-  if (coin(rng) != 0) text.insert(std::uniform_int_distribution<std::size_t>(0, text.size())(rng), ".");
+  if (coin(rng) != 0)
+    text.insert(std::uniform_int_distribution<std::size_t>(0, text.size())(rng), ".");
   return text;
 }
 

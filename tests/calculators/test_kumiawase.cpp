@@ -32,7 +32,8 @@ TEST(Kumiawase, ChecksAreThoseOfPermutations) {
             (InputError{"半角数字で 50000以下の自然数を入力してください。", 0, {}}));
   EXPECT_EQ(CheckCounts("10", "0", n, r),
             (InputError{"半角数字で 50000以下の自然数を入力してください。", 1, {}}));
-  EXPECT_EQ(CheckCounts("10", "123456", n, r), (InputError{"入力文字数を5以下にしてください。", 1, {}}));
+  EXPECT_EQ(CheckCounts("10", "123456", n, r),
+            (InputError{"入力文字数を5以下にしてください。", 1, {}}));
   EXPECT_FALSE(CheckCounts("7", "7", n, r));
 }
 
@@ -44,11 +45,13 @@ TEST(Kumiawase, KnownValues) {
   EXPECT_EQ(Combinations(52, 5), "2598960    (桁数＝7)");
   EXPECT_EQ(Combinations(6, 3), "20    (桁数＝2)");  // 120 / 6: the first digit is 0
   // python3 -c 'import math; print(math.comb(1000, 500))'
-  EXPECT_EQ(Combinations(1000, 500),
-            WithCount("27028824094543656951561469362597527549615200844654828700739287510662542870552219389861"
-                      "24839245023701653626060850215461048022097500506799175498942196995184754236654842637"
-                      "51733356162464079737887344364574161119497604571044985756287880514600994219426752366"
-                      "915856603136862602484428109296905863799821216320"));
+  EXPECT_EQ(
+      Combinations(1000, 500),
+      WithCount(
+          "27028824094543656951561469362597527549615200844654828700739287510662542870552219389861"
+          "24839245023701653626060850215461048022097500506799175498942196995184754236654842637"
+          "51733356162464079737887344364574161119497604571044985756287880514600994219426752366"
+          "915856603136862602484428109296905863799821216320"));
 }
 
 // Every r for small n, and a random spread, against the plain products and
@@ -63,7 +66,8 @@ TEST(Kumiawase, MatchesThePlainCalculation) {
   for (int k = 0; k < 40; ++k) {
     const long n = std::uniform_int_distribution<long>(41, k < 30 ? 600 : 50000)(rng);
     const long r = k < 30 ? std::uniform_int_distribution<long>(1, n - 1)(rng)
-                          : std::uniform_int_distribution<long>(1, 150)(rng) * (k % 2 ? 1 : -1) + (k % 2 ? 0 : n);
+                          : std::uniform_int_distribution<long>(1, 150)(rng) * (k % 2 ? 1 : -1) +
+                                (k % 2 ? 0 : n);
     ASSERT_EQ(Combinations(n, r), WithCount(testing::PlainCombinations(n, r))) << n << "C" << r;
   }
 }
@@ -167,7 +171,8 @@ TEST(Kumiawase, RunUnit) {
   const UnitOutcome done = RunUnit(ok, run);
   EXPECT_TRUE(done.offersSave);
   // The title keeps r as typed, not reduced.
-  EXPECT_EQ(done.file, (ResultFile{"異なる10個のものから7個とった組合せの総数", {"120    (桁数＝3)"}}));
+  EXPECT_EQ(done.file,
+            (ResultFile{"異なる10個のものから7個とった組合せの総数", {"120    (桁数＝3)"}}));
   RecordingRun stopping(2);
   EXPECT_EQ(RunUnit(ok, stopping).status, UnitOutcome::Status::kStopped);
 }
@@ -188,7 +193,8 @@ std::string RandomDigits(std::mt19937_64& rng, std::size_t count, int kind) {
 // Units first at 1..len, element 0 unused, as the plain division takes them.
 std::vector<std::uint8_t> UnitsFirst(const std::string& text) {
   std::vector<std::uint8_t> digits(text.size() + 1);
-  for (std::size_t k = 1; k <= text.size(); ++k) digits[k] = static_cast<std::uint8_t>(text[text.size() - k] - '0');
+  for (std::size_t k = 1; k <= text.size(); ++k)
+    digits[k] = static_cast<std::uint8_t>(text[text.size() - k] - '0');
   return digits;
 }
 
@@ -196,8 +202,8 @@ void ExpectSameDivision(const std::string& denominator, const std::string& quoti
   const Natural den = Natural::FromDecimal(denominator);
   const Natural num = den * Natural::FromDecimal(quotient);
   const std::string numText = num.ToDecimal();
-  const std::vector<int> plain =
-      testing::PlainExactDivision(UnitsFirst(numText), numText.size(), UnitsFirst(denominator), denominator.size());
+  const std::vector<int> plain = testing::PlainExactDivision(
+      UnitsFirst(numText), numText.size(), UnitsFirst(denominator), denominator.size());
   ExactQuotient fast(num.limbs(), den.limbs());
   ASSERT_EQ(fast.DigitCount(), plain.size()) << denominator << " x " << quotient;
   std::vector<int> digits;
@@ -222,11 +228,16 @@ TEST(ExactQuotient, MatchesTheDivisionByRepeatedSubtraction) {
 
 TEST(ExactQuotient, AwkwardDivisors) {
   const std::string nines36(36, '9'), tenTo18 = "1" + std::string(18, '0');
-  const char* quotients[] = {"1", "9", "10", "99999999999999999999999999999999999999",
-                             "100000000000000000000000000000000000001", "5000000000000000000000000000"};
-  for (const std::string& d : {std::string("1"), std::string("7"), tenTo18, tenTo18 + "1", nines36,
-                               std::string("1") + std::string(35, '0') + "1", std::string("999999999999999999"),
-                               std::string("1000000000000000000000000000000000000")}) {
+  const char* quotients[] = {"1",
+                             "9",
+                             "10",
+                             "99999999999999999999999999999999999999",
+                             "100000000000000000000000000000000000001",
+                             "5000000000000000000000000000"};
+  for (const std::string& d :
+       {std::string("1"), std::string("7"), tenTo18, tenTo18 + "1", nines36,
+        std::string("1") + std::string(35, '0') + "1", std::string("999999999999999999"),
+        std::string("1000000000000000000000000000000000000")}) {
     for (const char* q : quotients) ExpectSameDivision(d, q);
   }
   ExactQuotient same(Natural::FromDecimal(nines36).limbs(), Natural::FromDecimal(nines36).limbs());

@@ -64,7 +64,8 @@ TEST(Logarithm, HigherPrecisionsAgreeWithMpmath) {
     EXPECT_EQ(TruncatedDecimals(fine.NaturalLog(), 380), row[1]) << row[0];
     EXPECT_EQ(TruncatedDecimals(fine.CommonLog(), 380), row[2]) << row[0];
     const LogarithmPipeline kernelLimit(x, 200);
-    EXPECT_EQ(TruncatedDecimals(kernelLimit.NaturalLog(), 180), row[1].substr(0, row[1].find('.') + 181))
+    EXPECT_EQ(TruncatedDecimals(kernelLimit.NaturalLog(), 180),
+              row[1].substr(0, row[1].find('.') + 181))
         << row[0];
   }
 }
@@ -133,7 +134,8 @@ TEST(DecimalBounds, ReciprocalTrimAndDecimals) {
   EXPECT_EQ(cut.exponent, 3);
   EXPECT_EQ(TruncatedDecimals(DecimalBounds::Exact(Natural(5), -3), 2), "0.00");
   EXPECT_EQ(TruncatedDecimals(DecimalBounds::Exact(Natural(46), 0), 2), "46.00");
-  EXPECT_EQ(TruncatedDecimals(DecimalBounds::Between(Natural(1999), Natural(2000), -3), 2), std::nullopt);
+  EXPECT_EQ(TruncatedDecimals(DecimalBounds::Between(Natural(1999), Natural(2000), -3), 2),
+            std::nullopt);
   EXPECT_EQ(ExactDecimalText(DecimalBounds::Exact(Natural(2000), -3)), "2");
   EXPECT_EQ(ExactDecimalText(DecimalBounds::Exact(Natural(1), 3)), "1000");
   EXPECT_EQ(ExactDecimalText(DecimalBounds::Exact(Natural(5), -9)), "0.000000005");

@@ -75,7 +75,7 @@ TEST(RunSequence, ComputingBeginsOnceBeforeItsSteps) {
       {"kumiawase", {"7", "7"}, false, false, false},  // nCr = 1 at once
       {"warizan4", {"22", "7"}, true, true, true},
       {"yuurisuubeki", {"2", "10.5"}, true, true, true},
-      {"yuurisuubeki", {"2", "0.5"}, false, true, true},  // no integer power to stop
+      {"yuurisuubeki", {"2", "0.5"}, false, true, true},   // no integer power to stop
       {"yuurisuubeki", {"1", "2.5"}, false, false, true},  // A = 1
       {"yuurisuubeki2", {"2", "10.5"}, true, true, true},
       {"yuurisuubeki2", {"2", "0.5"}, false, true, true},

@@ -7,7 +7,8 @@ namespace taketa::sizentaisuu {
 namespace {
 
 const std::string kRefusal = "半角数字で20桁以内の正の数を入力してください。";
-const std::string kLength = "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
+const std::string kLength =
+    "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
 
 TEST(Sizentaisuu, ChecksInTheirOrder) {
   const std::string number(kRefusal), placed(kLength);
@@ -26,7 +27,7 @@ TEST(Sizentaisuu, ChecksInTheirOrder) {
       {"１２３４５６７８９０１", number},  // 22 bytes in code page 932, no point
       {".１２３４５６７８９０", placed},   // 21 bytes: the length is checked before the characters
       {".1234567890123456789a", placed},
-      {"１.５", number},                  // full-width digits are no digits
+      {"１.５", number},  // full-width digits are no digits
       {"12a", number},
       {"1.2.3", number},
       {"-1", number},

@@ -101,7 +101,8 @@ TEST(Sizentaisuunotei, TwoThreadsGiveTheSameDigitsStepsAndPolls) {
   }
   for (int n = 2; n <= 300; n += 7) {
     RecordingRun run;
-    ASSERT_EQ(EDigits(n, run, 1, {1, static_cast<std::size_t>(1 + n % 4)}), reference.substr(0, n)) << "N=" << n;
+    ASSERT_EQ(EDigits(n, run, 1, {1, static_cast<std::size_t>(1 + n % 4)}), reference.substr(0, n))
+        << "N=" << n;
   }
   RecordingRun longest;
   ASSERT_EQ(EDigits(60000, longest, kGuardDigits, {1, 64}), reference);

@@ -91,7 +91,8 @@ TEST(Soinsuu2, KnownFactorisations) {
       {"361555192162032949080", "2×2×2×3×3×5×7×7×7×11×13×17×19×23×29×31×37×41×43×47"},
       {"123456789012345678901234567890", "2×3×3×3×5×7×13×31×37×211×241×2161×3607×3803×2906161"},
       {"515377520732011331036461129765621272702107522001", Repeat("3", 99, "3")},
-      {"10000000000000000000000000000000000000000000000000", Repeat("2", 49, "") + Repeat("5", 48, "5")},
+      {"10000000000000000000000000000000000000000000000000",
+       Repeat("2", 49, "") + Repeat("5", 48, "5")},
       {"1000000070003700000259", "100000007×10000000000037"},
   };
   for (const Row& row : rows) {
@@ -142,11 +143,11 @@ TEST(Soinsuu2, SameFactorsAndProgressAsEveryDivisor) {
   // Progress of the short path up to 1000001, of the long path from 19999.
   ExpectSameAsPlain(std::to_string(1000003ULL * 1000033ULL));
   ExpectSameAsPlain("24190971078898144509952");  // 2^40 * 100003 * 220009
-  ExpectSameAsPlain("9223372036854775807");       // 7^2 * 73 * 127 * 337 * 92737 * 649657
+  ExpectSameAsPlain("9223372036854775807");      // 7^2 * 73 * 127 * 337 * 92737 * 649657
   // A factor whose division leaves a cofactor with a root below it: the
   // next divisor, shown when due, is the last.
-  ExpectSameAsPlain("40000399997");                // 199999 * 200003: 200001 shown
-  ExpectSameAsPlain("450540069567447494033408");   // 2^50 * 19997 * 20011: 19999 shown
+  ExpectSameAsPlain("40000399997");               // 199999 * 200003: 200001 shown
+  ExpectSameAsPlain("450540069567447494033408");  // 2^50 * 19997 * 20011: 19999 shown
   // Long path: numbers of 20 to 50 digits whose factors are all below 20000.
   for (int i = 0; i < 30; ++i) {
     Natural n(1);
@@ -209,7 +210,8 @@ TEST(Soinsuu2, CofactorArithmetic) {
       Natural q, r;
       DivMod(n, Natural::FromDecimal(ToDecimal(d)), q, r);
       EXPECT_EQ(ToDecimal(c.Remainder(d)), r.ToDecimal()) << digits;
-      Cofactor product = Cofactor::FromDecimal((q * Natural::FromDecimal(ToDecimal(d))).ToDecimal());
+      Cofactor product =
+          Cofactor::FromDecimal((q * Natural::FromDecimal(ToDecimal(d))).ToDecimal());
       if (!q.IsZero()) {
         product.DivideExactly(d);
         EXPECT_EQ(product.ToDecimal(), q.ToDecimal()) << digits;

@@ -23,12 +23,14 @@ std::string Hex(const std::string& bytes) {
 TEST(Text, Cp932Lengths) {
   EXPECT_EQ(Cp932Length(""), 0u);
   EXPECT_EQ(Cp932Length("12345"), 5u);
-  EXPECT_EQ(Cp932Length("１"), 2u);          // full-width digit
-  EXPECT_EQ(Cp932Length("12\r\n"), 4u);      // a line break counts 2
-  EXPECT_EQ(Cp932Length("ｱｲ"), 2u);          // half-width katakana, one byte each
+  EXPECT_EQ(Cp932Length("１"), 2u);      // full-width digit
+  EXPECT_EQ(Cp932Length("12\r\n"), 4u);  // a line break counts 2
+  EXPECT_EQ(Cp932Length("ｱｲ"), 2u);      // half-width katakana, one byte each
   EXPECT_EQ(Cp932Length("円周率"), 6u);
-  EXPECT_EQ(Cp932Length("1😀2"), 3u);        // a character CP932 cannot hold counts 1
-  EXPECT_EQ(Cp932Length("\xff" "1"), 2u);     // so does a byte that is not UTF-8
+  EXPECT_EQ(Cp932Length("1😀2"), 3u);  // a character CP932 cannot hold counts 1
+  EXPECT_EQ(Cp932Length("\xff"
+                        "1"),
+            2u);  // so does a byte that is not UTF-8
 }
 
 TEST(Text, Cp932Encoding) {
@@ -63,14 +65,15 @@ TEST(Checks, NaturalNumberOrder) {
   EXPECT_EQ(value, 9);
   EXPECT_EQ(CheckNaturalNumber("000000000000000000001", 30, 1, 9, "range", "length", 0, value),
             std::nullopt);
-  EXPECT_EQ(CheckNaturalNumber("100000000000000000000", 30, 1, 9, "range", "length", 0, value)
-                ->message,
-            "range");
+  EXPECT_EQ(
+      CheckNaturalNumber("100000000000000000000", 30, 1, 9, "range", "length", 0, value)->message,
+      "range");
 }
 
 TEST(ResultFile, Bytes) {
   EXPECT_EQ(EncodeResultFile({"円周率10桁", {"3141592653"}}),
-            "\x89\x7e\x8e\xfc\x97\xa6" "10\x8c\x85\r\n3141592653\r\n");
+            "\x89\x7e\x8e\xfc\x97\xa6"
+            "10\x8c\x85\r\n3141592653\r\n");
   // A line holding one carriage return becomes CR CR LF.
   EXPECT_EQ(EncodeResultFile({"A", {std::string(ResultFile::kLoneCr), "B"}}), "A\r\n\r\r\nB\r\n");
 }

@@ -53,7 +53,8 @@ TEST(Warizan1, QuotientsAgainstIndependentValues) {
 TEST(Warizan1, SavedFile) {
   UnstoppableRun run;
   EXPECT_EQ(EncodeResultFile(RunUnit(std::vector<std::string>{"1", "8"}, run).file),
-            "1\x81\x80" "8\x82\xcc\x8c\x76\x8e\x5a\x8c\x8b\x89\xca\x81\x69\x8f\xa4\x81\x6a\r\n"
+            "1\x81\x80"
+            "8\x82\xcc\x8c\x76\x8e\x5a\x8c\x8b\x89\xca\x81\x69\x8f\xa4\x81\x6a\r\n"
             "\r\r\n"
             "0.125\r\n");
 }

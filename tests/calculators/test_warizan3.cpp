@@ -90,8 +90,11 @@ TEST(Warizan3, ShortcutForFewerDividendDigits) {
 
 TEST(Warizan3, LargestOperands) {
   std::mt19937_64 rng(3);
-  for (const auto& [la, lb] : {std::pair<std::size_t, std::size_t>{60000, 30000}, {60000, 1},
-                               {60000, 59999}, {60000, 60000}, {31000, 30000}}) {
+  for (const auto& [la, lb] : {std::pair<std::size_t, std::size_t>{60000, 30000},
+                               {60000, 1},
+                               {60000, 59999},
+                               {60000, 60000},
+                               {31000, 30000}}) {
     SCOPED_TRACE(std::to_string(la) + " / " + std::to_string(lb));
     const std::string a = Digits(rng, la), b = lb == la ? a : Digits(rng, lb);
     const Division d = Compute(a, b);
@@ -111,11 +114,14 @@ TEST(Warizan3, LargestOperands) {
 TEST(Warizan3, SavedFileHasFiveLines) {
   const ResultFile file = SaveFile("000123", "0012", Compute("000123", "0012"));
   EXPECT_EQ(EncodeResultFile(file),
-            "000123\x81\x80" "0012 \x82\xcc\r\n"
+            "000123\x81\x80"
+            "0012 \x82\xcc\r\n"
             "\r\r\n"
-            "\x90\xae\x8f\xa4\x81\x81" "10\r\n"
+            "\x90\xae\x8f\xa4\x81\x81"
+            "10\r\n"
             "\r\r\n"
-            "\x97\x5d\x82\xe8\x81\x81" "3\r\n");
+            "\x97\x5d\x82\xe8\x81\x81"
+            "3\r\n");
 }
 
 }  // namespace

@@ -68,8 +68,8 @@ TEST(DecimalDivision, NormalForm) {
     const char* digits;
     long exponent;
   } rows[] = {
-      {"0.05", "5", -1}, {".05", "5", -1}, {".5", "5", 0},     {"12.50", "1250", 2},
-      {"007", "7", 1},   {"1.50", "150", 1}, {"4.", "4", 1},    {"000.0001", "1", -3},
+      {"0.05", "5", -1}, {".05", "5", -1},     {".5", "5", 0}, {"12.50", "1250", 2},
+      {"007", "7", 1},   {"1.50", "150", 1},   {"4.", "4", 1}, {"000.0001", "1", -3},
       {"100", "100", 3}, {"0012.3", "123", 2},
   };
   for (const Row& row : rows) {
@@ -114,7 +114,8 @@ TEST(Warizan4, SavedFileHasALoneCarriageReturnLine) {
   UnstoppableRun run;
   const ResultFile file = RunUnit(std::vector<std::string>{"12.34", "0.2"}, run).file;
   EXPECT_EQ(EncodeResultFile(file),
-            "12.34\x81\x80" "0.2\x82\xcc\x8c\x76\x8e\x5a\x8c\x8b\x89\xca\x81\x69\x8f\xa4\x81\x6a\r\n"
+            "12.34\x81\x80"
+            "0.2\x82\xcc\x8c\x76\x8e\x5a\x8c\x8b\x89\xca\x81\x69\x8f\xa4\x81\x6a\r\n"
             "\r\r\n"
             "61.7\r\n");
 }

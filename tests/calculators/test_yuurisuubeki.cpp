@@ -10,11 +10,15 @@ namespace {
 using testing::RecordingRun;
 
 const std::string kBase = "底 A には半角数字で12桁以内の正の数を入力してください。";
-const std::string kBasePoint = "底 A には位取り表示のための 0 も含めて半角数字で12桁以内の正の数を入力してください。";
+const std::string kBasePoint =
+    "底 A には位取り表示のための 0 も含めて半角数字で12桁以内の正の数を入力してください。";
 const std::string kBaseRange = "底 A には半角数字で0.001以上 1200以下の数を入力してください。";
-const std::string kExponent = "指数 B には半角数字で12桁以内で -1600以上 1600以下の数を入力してください。";
-const std::string kExponentPoint = "指数 B には位取り表示のための 0 も含めて半角数字で12桁以内で -1600以上 1600以下の数 を入力してください。";
-const std::string kExponentRange = "指数 B には半角数字で -1600以上 1600以下の数を入力してください。";
+const std::string kExponent =
+    "指数 B には半角数字で12桁以内で -1600以上 1600以下の数を入力してください。";
+const std::string kExponentPoint =
+    "指数 B には位取り表示のための 0 も含めて半角数字で12桁以内で -1600以上 1600以下の数 を入力してください。";
+const std::string kExponentRange =
+    "指数 B には半角数字で -1600以上 1600以下の数を入力してください。";
 
 TEST(Yuurisuubeki, InputChecks) {
   struct Row {
@@ -97,19 +101,20 @@ TEST(Yuurisuubeki, TextRules) {
       {"123456789012345678", -3, "0.00123456789012345"},
   };
   for (const General& row : general) {
-    EXPECT_EQ(GeneralText(row.digits, row.exponent10), row.text) << row.digits << " " << row.exponent10;
+    EXPECT_EQ(GeneralText(row.digits, row.exponent10), row.text)
+        << row.digits << " " << row.exponent10;
   }
   struct Row {
     const char* general;
     const char* result;
   } rows[] = {
-      {"1.4142135623731", "1.41421356237E0"},       // 14 digits with a point
+      {"1.4142135623731", "1.41421356237E0"},  // 14 digits with a point
       {"123456.789012345", "1.23456789012E5"},
       {"1.23456789012345E4926", "1.23456789012E4926"},  // mantissa cut
       {"1.5E-7", "1.5E-7"},
       {"1E4800", "1E4800"},
-      {"0.00123456789012345", "0.001234567890"},     // first 14 characters
-      {"123456789012345", "1.23456789012E14"},       // an integer of 15 digits
+      {"0.00123456789012345", "0.001234567890"},  // first 14 characters
+      {"123456789012345", "1.23456789012E14"},    // an integer of 15 digits
       {"123456789012", "123456789012"},
       {"1234567.89012", "1234567.89012"},
       {"0.707106781186548", "0.707106781186"},

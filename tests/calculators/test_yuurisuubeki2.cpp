@@ -11,11 +11,14 @@ namespace {
 using testing::RecordingRun;
 
 const std::string kBase = "底 A には半角数字で20桁以内の正の数を入力してください。";
-const std::string kBaseLength = "底 A には位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
-const std::string kExponent = "指数 B には半角数字で20桁以内で -5000以上 5000以下の数を入力してください。";
+const std::string kBaseLength =
+    "底 A には位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
+const std::string kExponent =
+    "指数 B には半角数字で20桁以内で -5000以上 5000以下の数を入力してください。";
 const std::string kExponentLength =
     "指数 B には位取り表示のための 0 も含めて半角数字で20桁以内で -5000以上 5000以下の数 を入力してください。";
-const std::string kExponentRange = "指数 B には半角数字で -5000以上 5000以下の数を入力してください。";
+const std::string kExponentRange =
+    "指数 B には半角数字で -5000以上 5000以下の数を入力してください。";
 
 PowerInput Checked(const std::string& a, const std::string& b) {
   EXPECT_FALSE(CheckInput(a, b)) << a << " " << b;
@@ -31,8 +34,7 @@ std::string Power(const std::string& a, const std::string& b) {
 
 TEST(Yuurisuubeki2, ChecksInTheirOrderWithTheirBoxes) {
   const std::string base(kBase), baseLength(kBaseLength);
-  const std::string exponent(kExponent), exponentLength(kExponentLength),
-      range(kExponentRange);
+  const std::string exponent(kExponent), exponentLength(kExponentLength), range(kExponentRange);
   struct Row {
     const char* a;
     const char* b;
@@ -182,7 +184,8 @@ TEST(Yuurisuubeki2, StepCounterAndStop) {
   EXPECT_TRUE(IntegerPower(Checked("2", "0.5"), fraction));
   EXPECT_EQ(fraction.polls, 0);
   RecordingRun late(100);
-  EXPECT_EQ(RunUnit(std::vector<std::string>{"3", "-5000"}, late).status, UnitOutcome::Status::kStopped);
+  EXPECT_EQ(RunUnit(std::vector<std::string>{"3", "-5000"}, late).status,
+            UnitOutcome::Status::kStopped);
   EXPECT_EQ(late.Last(), "99");
 }
 
@@ -193,7 +196,8 @@ TEST(Yuurisuubeki2, UnsettledBoundsFallBackToTheExactPower) {
   DecimalBounds loose = DecimalBounds::Between(lead, lead + Natural(1000000), 24);
   EXPECT_EQ(FinishPower(input, loose), "1.6069380442589902755419620923411626025222029937827E60");
   const PowerInput negative = Checked("2", "-200");
-  EXPECT_EQ(FinishPower(negative, loose), "6.2230152778611417071440640537801242405902521687211E-61");
+  EXPECT_EQ(FinishPower(negative, loose),
+            "6.2230152778611417071440640537801242405902521687211E-61");
 }
 
 TEST(Yuurisuubeki2, RationalFractionPowers) {
@@ -202,10 +206,11 @@ TEST(Yuurisuubeki2, RationalFractionPowers) {
     const char* b;
     const char* exact;  // "" when A^f is irrational
   } rows[] = {
-      {"4", "0.5", "2"},       {"0.25", "0.5", "0.5"},  {"1024", "0.1", "2"},
-      {"0.0625", "0.75", "0.125"}, {"1.5625", "2.5", "1.25"}, {"100", "1.5", "10"},
-      {"2", "0.5", ""},        {"8", "0.3333333333333333333", ""}, {"10", "0.5", ""},
-      {"0.0000000000000000001", "0.5", ""},
+      {"4", "0.5", "2"},         {"0.25", "0.5", "0.5"},
+      {"1024", "0.1", "2"},      {"0.0625", "0.75", "0.125"},
+      {"1.5625", "2.5", "1.25"}, {"100", "1.5", "10"},
+      {"2", "0.5", ""},          {"8", "0.3333333333333333333", ""},
+      {"10", "0.5", ""},         {"0.0000000000000000001", "0.5", ""},
   };
   for (const Row& row : rows) {
     const std::optional<DecimalBounds> power = RationalFractionPower(Checked(row.a, row.b));

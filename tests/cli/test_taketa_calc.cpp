@@ -211,7 +211,9 @@ TEST_F(TaketaCalc, SaveWritesTheResultFile) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "3141592653\n");
   // 円周率 0010 桁 in code page 932, CR LF after each line.
-  EXPECT_EQ(Slurp(file), "\x89\x7e\x8e\xfc\x97\xa6" "0010\x8c\x85\r\n3141592653\r\n");
+  EXPECT_EQ(Slurp(file),
+            "\x89\x7e\x8e\xfc\x97\xa6"
+            "0010\x8c\x85\r\n3141592653\r\n");
   // Refused input writes nothing.
   std::filesystem::remove(file);
   EXPECT_EQ(Run({"ensyuuritu", "1", "--save", file}).status, 2);
@@ -229,7 +231,9 @@ TEST_F(TaketaCalc, SaveToStandardOutputKeepsEveryLine) {
   const Result r = Run({"ensyuuritu", "50", "--save", "/dev/stdout"});
   EXPECT_EQ(r.status, 0) << r.err;
   const std::string digits = "31415926535897932384626433832795028841971693993751";
-  const std::string title = "\x89\x7e\x8e\xfc\x97\xa6" "50\x8c\x85";  // 円周率50桁
+  const std::string title =
+      "\x89\x7e\x8e\xfc\x97\xa6"
+      "50\x8c\x85";  // 円周率50桁
   EXPECT_EQ(r.out, title + "\r\n" + digits + "\r\n" + digits + "\n");
   EXPECT_EQ(r.err, "");
 }
@@ -245,7 +249,9 @@ TEST_F(TaketaCalc, ProgressGoesToStandardError) {
 
 TEST_F(TaketaCalc, UsageErrors) {
   for (const std::vector<std::string>& args :
-       std::vector<std::vector<std::string>>{{}, {"nosuchunit", "1"}, {"--", "--help"},
+       std::vector<std::vector<std::string>>{{},
+                                             {"nosuchunit", "1"},
+                                             {"--", "--help"},
                                              {"ensyuuritu", "10", "--save"},
                                              {"ensyuuritu", "10", "20"}}) {
     const Result r = Run(args);
@@ -333,7 +339,8 @@ TEST_F(TaketaCalc, ProductsAndCounting) {
 }
 
 TEST_F(TaketaCalc, LogarithmsAndDecimalPower) {
-  EXPECT_EQ(Run({"sizentaisuu", "2"}).out, "0.69314718055994530941723212145817656807550013436025\n");
+  EXPECT_EQ(Run({"sizentaisuu", "2"}).out,
+            "0.69314718055994530941723212145817656807550013436025\n");
   EXPECT_EQ(Run({"sizentaisuu", "0.1"}).out,
             "－2.30258509299404568401799145468436420760110148862877\n");
   EXPECT_EQ(Run({"jouyoutaisuu", "99999999999999999999"}).out,

@@ -57,7 +57,8 @@ void IntegerSquareRoot(DigitArray x, int n, DigitArray& s) {
     for (int q = 1; q <= 9; ++q) {
       trial(i, q);
       int cmp = 0;
-      for (int j = 0; j <= i + 1 && cmp == 0; ++j) cmp = (t[j] > p[i - 1 + j]) - (t[j] < p[i - 1 + j]);
+      for (int j = 0; j <= i + 1 && cmp == 0; ++j)
+        cmp = (t[j] > p[i - 1 + j]) - (t[j] < p[i - 1 + j]);
       if (cmp > 0) {
         digit = q - 1;
         break;

@@ -27,9 +27,9 @@ TEST(DivideDecimalText, SchoolbookCases) {
       {"0.0", "2.0", 100, "0.0"},
       {".01", "3", 4, "0.00333"},  // digits 0333 after E = -1 places
       {"0012", "004", 100, "3"},
-      {"1", "7", 1, "0"},      // only the leading 0
+      {"1", "7", 1, "0"},  // only the leading 0
       {"22", "7", 2, "3"},
-      {"220", "7", 2, "30"},   // digits before the point cut off: integer zeros
+      {"220", "7", 2, "30"},  // digits before the point cut off: integer zeros
       {"220", "7", 1, "00"},
       {"5.", "2.50", 10, "2"},
       {"1", "1.00", 70, "1"},
@@ -40,7 +40,8 @@ TEST(DivideDecimalText, SchoolbookCases) {
       {".0", "2", 10, "0.0"},
       {".0", ".5", 10, "0"},  // the schoolbook leaves this zero quotient empty
       {"0.25", "2.25", 100, "0." + std::string(100, '1')},  // E = 0: no digit is lost
-      {"99999999999999999999", "0.0000000000000000001", 10, "999999999900000000000000000000000000000"},
+      {"99999999999999999999", "0.0000000000000000001", 10,
+       "999999999900000000000000000000000000000"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(DivideDecimalText(c.a, c.b, c.n), c.quotient) << c.a << " / " << c.b;
@@ -68,9 +69,10 @@ std::string RandomText(std::mt19937_64& rng, std::size_t maxDigits, bool allowZe
     const int style = static_cast<int>(rng() % 4);
     for (std::size_t i = 0; i < digits; ++i) {
       const int r = static_cast<int>(rng() % 10);
-      text += static_cast<char>(style == 0 ? '0' + r : style == 1 ? (r < 5 ? '9' : '0' + r)
-                                                      : style == 2 ? (r < 5 ? '0' : '0' + r)
-                                                                   : '0' + r);
+      text += static_cast<char>(style == 0   ? '0' + r
+                                : style == 1 ? (r < 5 ? '9' : '0' + r)
+                                : style == 2 ? (r < 5 ? '0' : '0' + r)
+                                             : '0' + r);
     }
     if (rng() % 3 == 0) text = std::string(rng() % 4, '0') + text;
     if (rng() % 4 != 0) {
@@ -94,7 +96,8 @@ TEST(DivideDecimalText, AgreesWithPlainDivision) {
     const bool large = round % 10 == 0;
     const std::string a = RandomText(rng, large ? 240 : 25, true);
     const std::string b = RandomText(rng, large ? 190 : 25, false);
-    const int n = round % 7 == 0 ? 1 + static_cast<int>(rng() % 1000) : 1 + static_cast<int>(rng() % 120);
+    const int n =
+        round % 7 == 0 ? 1 + static_cast<int>(rng() % 1000) : 1 + static_cast<int>(rng() % 120);
     // A zero quotient that the digit-by-digit method leaves empty reads "0".
     const std::string plain = reference::DivideDecimalText(a, b, n);
     ASSERT_EQ(DivideDecimalText(a, b, n), plain.empty() ? "0" : plain)

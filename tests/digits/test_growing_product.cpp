@@ -46,7 +46,8 @@ TEST(GrowingProduct, EveryStepMatchesThePlainStep) {
       const std::uint64_t m = RandomMultiplier(rng);
       fast.MultiplyBy(m);
       plain.MultiplyBy(m);
-      ASSERT_EQ(fast.ToDecimal(), plain.ToDecimal()) << "seed " << seed << " step " << step << " m " << m;
+      ASSERT_EQ(fast.ToDecimal(), plain.ToDecimal())
+          << "seed " << seed << " step " << step << " m " << m;
     }
   }
 }
@@ -67,7 +68,8 @@ TEST(GrowingProduct, LargestMultiplierRepeated) {
   Natural natural(1);
   for (int step = 1; step <= 400; ++step) natural *= kLargest;
   const std::vector<std::uint64_t> limbs = fast.Limbs();
-  EXPECT_TRUE(std::equal(limbs.begin(), limbs.end(), natural.limbs().begin(), natural.limbs().end()));
+  EXPECT_TRUE(
+      std::equal(limbs.begin(), limbs.end(), natural.limbs().begin(), natural.limbs().end()));
 }
 
 // Products that end in many zeros: the zero limbs at the bottom are
@@ -106,7 +108,9 @@ TEST(GrowingProduct, SharedStepsMatchThePlainStep) {
     fast.ShareFrom(seed % 2 ? 1 : 7);
     reference::PlainGrowingProduct plain;
     for (int step = 0; step < 300; ++step) {
-      const std::uint64_t m = step % 5 == 0 ? 1000000 : step % 5 == 1 ? kLargest : RandomMultiplier(rng);
+      const std::uint64_t m = step % 5 == 0   ? 1000000
+                              : step % 5 == 1 ? kLargest
+                                              : RandomMultiplier(rng);
       fast.MultiplyBy(m);
       plain.MultiplyBy(m);
       if (step % 10 == 0 || step >= 290) {
@@ -124,8 +128,10 @@ TEST(GrowingProduct, RoomForARange) {
     GrowingProduct p;
     for (std::uint64_t i = row.from; i <= row.to; ++i) p.MultiplyBy(i);
     const std::size_t digits = p.ToDecimal().size();
-    EXPECT_GE(GrowingProduct::DigitsOfRange(row.from, row.to), digits) << row.from << ".." << row.to;
-    EXPECT_LE(GrowingProduct::DigitsOfRange(row.from, row.to), digits + 3) << row.from << ".." << row.to;
+    EXPECT_GE(GrowingProduct::DigitsOfRange(row.from, row.to), digits)
+        << row.from << ".." << row.to;
+    EXPECT_LE(GrowingProduct::DigitsOfRange(row.from, row.to), digits + 3)
+        << row.from << ".." << row.to;
   }
 }
 
@@ -133,11 +139,16 @@ TEST(LimbsToDecimal, InnerLimbsKeepTheirZeros) {
   EXPECT_EQ(LimbsToDecimal({}), "0");
   EXPECT_EQ(LimbsToDecimal(std::vector<std::uint64_t>{7}), "7");
   EXPECT_EQ(LimbsToDecimal(std::vector<std::uint64_t>{5, 0, 7}),
-            "7" "000000000000000000" "000000000000000005");
-  EXPECT_EQ(LimbsToDecimal(std::vector<std::uint64_t>{999999999999999999ULL, 123456789012345678ULL}),
-            "123456789012345678" "999999999999999999");
+            "7"
+            "000000000000000000"
+            "000000000000000005");
+  EXPECT_EQ(
+      LimbsToDecimal(std::vector<std::uint64_t>{999999999999999999ULL, 123456789012345678ULL}),
+      "123456789012345678"
+      "999999999999999999");
   EXPECT_EQ(LimbsToDecimal(std::vector<std::uint64_t>{100000000000000000ULL, 10}),
-            "10" "100000000000000000");
+            "10"
+            "100000000000000000");
 }
 
 }  // namespace
@@ -166,7 +177,8 @@ TEST(ProductOnHelper, SameProductWhereverItIsBuilt) {
       if (round % 3 == 1) std::this_thread::sleep_for(std::chrono::milliseconds(1));
       for (std::uint64_t i = from; i <= to; i += 1 + rng() % 50) product.Reach(i);
       product.Reach(to);
-      ASSERT_EQ(product.Product().ToDecimal(), expected) << from << ".." << to << " round " << round;
+      ASSERT_EQ(product.Product().ToDecimal(), expected)
+          << from << ".." << to << " round " << round;
     }
   }
 }

@@ -18,8 +18,8 @@ std::string Root(const std::string& x) {
 
 TEST(IntegerSquareRoot, SmallCases) {
   const std::pair<const char*, const char*> cases[] = {
-      {"1", "1"},     {"4", "2"},       {"9", "3"},     {"2", "1"},       {"3", "1"},
-      {"80", "8"},    {"81", "9"},      {"99", "9"},    {"10", "3"},      {"100", "10"},
+      {"1", "1"},     {"4", "2"},        {"9", "3"},          {"2", "1"},    {"3", "1"},
+      {"80", "8"},    {"81", "9"},       {"99", "9"},         {"10", "3"},   {"100", "10"},
       {"121", "11"},  {"999999", "999"}, {"1000000", "1000"}, {"144", "12"}, {"10000", "100"},
       {"0016", "04"}, {"00025", "005"},
   };
@@ -131,7 +131,8 @@ TEST(MultiplyDigits, SmallCases) {
   MultiplyDigits(UnitsFirstDigits::FromText(std::string(999, '9')),
                  UnitsFirstDigits::FromText(std::string(100, '9')), p, la, 100);
   EXPECT_EQ(la, 1099);
-  EXPECT_EQ(p.ToText(1099), std::string(99, '9') + "8" + std::string(899, '9') + std::string(99, '0') + "1");
+  EXPECT_EQ(p.ToText(1099),
+            std::string(99, '9') + "8" + std::string(899, '9') + std::string(99, '0') + "1");
 }
 
 TEST(MultiplyDigits, AgreesWithPlainKernel) {
@@ -147,7 +148,8 @@ TEST(MultiplyDigits, AgreesWithPlainKernel) {
     reference::MultiplyDigits(a, b, pe, lae, lb);
     MultiplyDigits(a, b, p, la, lb);
     ASSERT_EQ(la, lae) << "A=" << a.ToText(la0) << " B=" << b.ToText(lb);
-    ASSERT_EQ(p.ToText(la0 + lb), pe.ToText(la0 + lb)) << "A=" << a.ToText(la0) << " B=" << b.ToText(lb);
+    ASSERT_EQ(p.ToText(la0 + lb), pe.ToText(la0 + lb))
+        << "A=" << a.ToText(la0) << " B=" << b.ToText(lb);
   }
 }
 

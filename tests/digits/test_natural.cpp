@@ -40,8 +40,9 @@ TEST(Natural, ArithmeticOnSmallValues) {
     const Natural a(x), b(y);
     EXPECT_EQ((a + b).ToDecimal(), (Natural(x / 2) + Natural(x - x / 2) + b).ToDecimal());
     const U128 p = U128{x} * y;
-    Natural expect = Natural(static_cast<std::uint64_t>(p >> 64)) * Natural(1ull << 32) * Natural(1ull << 32) +
-                     Natural(static_cast<std::uint64_t>(p));
+    Natural expect =
+        Natural(static_cast<std::uint64_t>(p >> 64)) * Natural(1ull << 32) * Natural(1ull << 32) +
+        Natural(static_cast<std::uint64_t>(p));
     ASSERT_EQ(a * b, expect) << x << " * " << y;
     Natural q, r;
     DivMod(a, b, q, r);
@@ -76,7 +77,8 @@ TEST(Natural, ProductsOfLongOperands) {
   for (int round = 0; round < 60; ++round) {
     // More than 300 limbs on both sides takes the path with a third word.
     const std::size_t la = 1 + rng() % 8000, lb = 1 + rng() % 8000;
-    const Natural a = N(RandomText(rng, la, round % 2 == 0)), b = N(RandomText(rng, lb, round % 2 == 0));
+    const Natural a = N(RandomText(rng, la, round % 2 == 0)),
+                  b = N(RandomText(rng, lb, round % 2 == 0));
     const Natural p = a * b;
     Natural q, r;
     DivMod(p, b, q, r);
@@ -86,7 +88,8 @@ TEST(Natural, ProductsOfLongOperands) {
   }
   // (10^n - 1)^2 = 10^2n - 2 * 10^n + 1
   const Natural nines = N(std::string(9000, '9'));
-  EXPECT_EQ((nines * nines).ToDecimal(), std::string(8999, '9') + "8" + std::string(8999, '0') + "1");
+  EXPECT_EQ((nines * nines).ToDecimal(),
+            std::string(8999, '9') + "8" + std::string(8999, '0') + "1");
 }
 
 TEST(Natural, ShiftsAndSmallOperations) {
@@ -97,8 +100,7 @@ TEST(Natural, ShiftsAndSmallOperations) {
   Natural b = a;
   EXPECT_EQ(b.DivideSmall(11), 7u);
   EXPECT_EQ(b * 11 + Natural(7), a);
-  EXPECT_EQ((a * 999999999999999999ull).ToDecimal(),
-            (a * N("999999999999999999")).ToDecimal());
+  EXPECT_EQ((a * 999999999999999999ull).ToDecimal(), (a * N("999999999999999999")).ToDecimal());
 }
 
 TEST(Natural, Powers) {

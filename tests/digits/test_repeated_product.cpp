@@ -56,9 +56,9 @@ TEST_P(RepeatedProductCopies, LargestLimbsAndCarriesThroughZeros) {
   CheckSteps(nines, nines, 60);
   CheckSteps(nines, "1", 60);
   CheckSteps("9999999", "9999999", 200);
-  CheckSteps("1" + std::string(104, '0'), "1", 30);     // the product is a power of ten
-  CheckSteps("5", "2", 100);                            // long runs of zeros below the top
-  CheckSteps("0000099", "0000000000999", 40);           // leading zeros are no digits
+  CheckSteps("1" + std::string(104, '0'), "1", 30);  // the product is a power of ten
+  CheckSteps("5", "2", 100);                         // long runs of zeros below the top
+  CheckSteps("0000099", "0000000000999", 40);        // leading zeros are no digits
   CheckSteps("1", "123456789", 3);
   CheckSteps("10000001", "99999990000001", 80);
 }

@@ -23,7 +23,8 @@ TEST(RisingCount, WaiterSeesEveryWriteBeforeTheCount) {
     for (std::size_t i = 0; i < data.size(); ++i) {
       data[i] = static_cast<int>(i) + 1;
       count.Raise(i + 1);
-      if (i % 300 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));  // the waiter sleeps
+      if (i % 300 == 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));  // the waiter sleeps
     }
   });
   for (std::size_t i = 0; i < data.size(); ++i) {

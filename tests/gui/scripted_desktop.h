@@ -68,10 +68,10 @@ class ScriptedDesktop final : public Desktop {
   QString PathFor(const QString& name) const { return root_.path() + '/' + name; }
 
   int beeps = 0;
-  QStringList messages;   // OK boxes, in order
-  QStringList questions;  // Yes/No questions, in order
-  QStringList errors;     // general error reports
-  QStringList opened;     // files opened in the text editor
+  QStringList messages;      // OK boxes, in order
+  QStringList questions;     // Yes/No questions, in order
+  QStringList errors;        // general error reports
+  QStringList opened;        // files opened in the text editor
   std::deque<bool> answers;  // for the questions; No when it runs out
   QStringList saveDialogs;   // the file dialogs opened, by the file they suggested
   QStringList chosenFiles;   // what the file dialogs answer; cancelled when it runs out

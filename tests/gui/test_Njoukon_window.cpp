@@ -72,7 +72,8 @@ void NjoukonWindowTest::stageOneRefuses_data() {
   QTest::newRow("letter") << "2a" << range;
   QTest::newRow("one") << "1" << range;
   QTest::newRow("301") << "301" << range;
-  QTest::newRow("1000") << "1000" << "入力文字数を3以下にしてください。";
+  QTest::newRow("1000") << "1000"
+                        << "入力文字数を3以下にしてください。";
 }
 
 void NjoukonWindowTest::stageOneRefuses() {
@@ -86,8 +87,10 @@ void NjoukonWindowTest::stageOneRefuses() {
 
 void NjoukonWindowTest::stageTwo() {
   ToStageTwo("003");
-  QCOMPARE(w().Label3->text(),
-           QString("20桁以内の正の数(整数または小数)を入力してください。その数の 003乗根を100桁まで求めます。"));
+  QCOMPARE(
+      w().Label3->text(),
+      QString(
+          "20桁以内の正の数(整数または小数)を入力してください。その数の 003乗根を100桁まで求めます。"));
   QVERIFY(!w().Label3->isHidden());
   QVERIFY(w().Button1->isHidden());
   QVERIFY(w().Button2->isHidden());
@@ -105,8 +108,9 @@ void NjoukonWindowTest::radicandRefused_data() {
   QTest::newRow("zero") << "0.0" << plain;
   QTest::newRow("point") << "." << plain;
   QTest::newRow("21 digits") << QString(21, '9') << plain;
-  QTest::newRow("point first, 21") << "." + QString(20, '9')
-                                   << "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
+  QTest::newRow("point first, 21")
+      << "." + QString(20, '9')
+      << "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
 }
 
 void NjoukonWindowTest::radicandRefused() {
@@ -126,7 +130,8 @@ void NjoukonWindowTest::degreeCheckedAgain() {
   ToStageTwo("2");
   w().Edit1->setText("301");  // changed while the second stage is shown
   Start("2");
-  QCOMPARE(desktop().messages, QStringList({"半角数字で 2以上 300以下の自然数を入力してください。"}));
+  QCOMPARE(desktop().messages,
+           QStringList({"半角数字で 2以上 300以下の自然数を入力してください。"}));
   QCOMPARE(w().focusWidget(), w().Edit1);
   QVERIFY(!w().busy());
   QVERIFY(desktop().questions.isEmpty());
@@ -163,8 +168,8 @@ void NjoukonWindowTest::rootAndSavedFile() {
   QCOMPARE(w().Button3->text(), QString("計算開始"));
   QVERIFY(!w().Button4->isHidden());
   QVERIFY(!w().busy());
-  QCOMPARE(SavedTempFile(),
-           QByteArray("2.25 \x82\xcc" "2\x8f\xe6\x8d\xaa\r\n1.5\r\n"));
+  QCOMPARE(SavedTempFile(), QByteArray("2.25 \x82\xcc"
+                                       "2\x8f\xe6\x8d\xaa\r\n1.5\r\n"));
   QCOMPARE(w().focusWidget(), w().Edit2);
   // The root of 2 to 101 characters.
   Start("2");

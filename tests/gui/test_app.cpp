@@ -2,9 +2,9 @@
 // menu shown, each menu button showing its window; what all the calculator
 // windows have alike: a name for every box, scroll bars on long results.
 #include <QLabel>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
@@ -50,10 +50,10 @@ class AppTest : public QObject {
 
 void AppTest::windowsInOrder() {
   const QStringList expected = {
-      "frm_menu",         "frm_ensyuuritu",    "frm_sizentaisuunotei", "frm_heihoukon1",
-      "frm_heihoukon2",   "frm_Njoukon",       "frm_kakezan",          "frm_warizan1",
-      "frm_warizan3",     "frm_kaijou",        "frm_ruijou",           "frm_soinsuu2",
-      "frm_junretu",      "frm_kumiawase",     "frm_warizan4",         "frm_yuurisuubeki",
+      "frm_menu",          "frm_ensyuuritu",   "frm_sizentaisuunotei", "frm_heihoukon1",
+      "frm_heihoukon2",    "frm_Njoukon",      "frm_kakezan",          "frm_warizan1",
+      "frm_warizan3",      "frm_kaijou",       "frm_ruijou",           "frm_soinsuu2",
+      "frm_junretu",       "frm_kumiawase",    "frm_warizan4",         "frm_yuurisuubeki",
       "frm_yuurisuubeki2", "frm_jouyoutaisuu", "frm_sizentaisuu"};
   QStringList names;
   for (CalculatorWindow* window : CreatedWindows()) {
@@ -65,7 +65,8 @@ void AppTest::windowsInOrder() {
 }
 
 void AppTest::menuLabelsAndButtons() {
-  QCOMPARE(frm_menu->findChild<QLabel*>("Label1")->text(), QString("下のどれか１つを選んでください。"));
+  QCOMPARE(frm_menu->findChild<QLabel*>("Label1")->text(),
+           QString("下のどれか１つを選んでください。"));
   QCOMPARE(frm_menu->findChild<QLabel*>("Label1")->pos(), QPoint(56, 25));
   QCOMPARE(frm_menu->findChild<QLabel*>("Label3")->pos(), QPoint(700, 25));
   QCOMPARE(frm_menu->findChild<QLabel*>("Label2")->pos(), QPoint(852, 638));
@@ -73,7 +74,8 @@ void AppTest::menuLabelsAndButtons() {
   QCOMPARE(buttons.size(), 18);
   QCOMPARE(frm_menu->Button1->text(), QString("終了"));
   QCOMPARE(frm_menu->Button1->geometry(), QRect(56, 632, 81, 25));
-  QCOMPARE(frm_menu->Button4->text(), QString("素因数分解（ 50桁以内の自然数を素因数に分解します)"));
+  QCOMPARE(frm_menu->Button4->text(),
+           QString("素因数分解（ 50桁以内の自然数を素因数に分解します)"));
   QCOMPARE(frm_menu->Button4->y(), 54);
   QCOMPARE(frm_menu->Button16->y(), 598);
   for (QPushButton* button : buttons) {
@@ -105,14 +107,14 @@ void AppTest::buttonsShowTheirWindows_data() {
   QTest::addColumn<QString>("button");
   QTest::addColumn<QString>("window");
   const char* rows[][2] = {
-      {"Button4", "frm_soinsuu2"},      {"Button2", "frm_ensyuuritu"},
+      {"Button4", "frm_soinsuu2"},         {"Button2", "frm_ensyuuritu"},
       {"Button3", "frm_sizentaisuunotei"}, {"Button6", "frm_heihoukon2"},
-      {"Button5", "frm_heihoukon1"},    {"Button7", "frm_Njoukon"},
-      {"Button13", "frm_ruijou"},       {"Button14", "frm_yuurisuubeki"},
-      {"Button18", "frm_yuurisuubeki2"}, {"Button8", "frm_kakezan"},
-      {"Button17", "frm_warizan4"},     {"Button11", "frm_warizan3"},
-      {"Button10", "frm_sizentaisuu"},  {"Button19", "frm_jouyoutaisuu"},
-      {"Button12", "frm_kaijou"},       {"Button15", "frm_junretu"},
+      {"Button5", "frm_heihoukon1"},       {"Button7", "frm_Njoukon"},
+      {"Button13", "frm_ruijou"},          {"Button14", "frm_yuurisuubeki"},
+      {"Button18", "frm_yuurisuubeki2"},   {"Button8", "frm_kakezan"},
+      {"Button17", "frm_warizan4"},        {"Button11", "frm_warizan3"},
+      {"Button10", "frm_sizentaisuu"},     {"Button19", "frm_jouyoutaisuu"},
+      {"Button12", "frm_kaijou"},          {"Button15", "frm_junretu"},
       {"Button16", "frm_kumiawase"},
   };
   for (const auto& row : rows) QTest::newRow(row[0]) << row[0] << row[1];
@@ -155,7 +157,8 @@ void AppTest::everyBoxHasAName() {
     QStringList names;
     for (QWidget* box : window->findChildren<QWidget*>()) {
       if (!qobject_cast<QLineEdit*>(box) && !qobject_cast<QPlainTextEdit*>(box)) continue;
-      QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(window->objectName() + ' ' + box->objectName()));
+      QVERIFY2(!box->accessibleName().isEmpty(),
+               qPrintable(window->objectName() + ' ' + box->objectName()));
       names << box->accessibleName();
     }
     QCOMPARE(names.removeDuplicates(), 0);
@@ -184,8 +187,9 @@ void AppTest::longResultsScroll() {
     window->close();
   }
   // The boxes that always had one keep it.
-  for (QPlainTextEdit* box : {frm_ensyuuritu->Memo1, frm_soinsuu2->Memo1, frm_heihoukon2->Memo2,
-                              frm_ruijou->Memo2, static_cast<QPlainTextEdit*>(frm_kaijou->RichEdit1)}) {
+  for (QPlainTextEdit* box :
+       {frm_ensyuuritu->Memo1, frm_soinsuu2->Memo1, frm_heihoukon2->Memo2, frm_ruijou->Memo2,
+        static_cast<QPlainTextEdit*>(frm_kaijou->RichEdit1)}) {
     QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   }
 }

@@ -36,7 +36,8 @@ class ConstantWindowsTest : public testing::WindowTest<Tfrm_ensyuuritu> {
 void ConstantWindowsTest::controls() {
   QCOMPARE(w().objectName(), QString("frm_ensyuuritu"));
   QCOMPARE(w().windowTitle(), QString("frm_ensyuuritu"));
-  QCOMPARE(w().findChild<QLabel*>("Label1")->text(), QString("円周率を 60000桁まで求めることができます。"));
+  QCOMPARE(w().findChild<QLabel*>("Label1")->text(),
+           QString("円周率を 60000桁まで求めることができます。"));
   QCOMPARE(w().findChild<QLabel*>("Label2")->text(), QString("円周率を何桁まで求めますか。桁数＝"));
   QCOMPARE(w().findChild<QLineEdit*>("Edit1")->geometry(), QRect(308, 62, 73, 24));
   QCOMPARE(w().findChild<QPushButton*>("Button1")->text(), QString("計算開始"));
@@ -55,7 +56,8 @@ void ConstantWindowsTest::refusesInput_data() {
   QTest::newRow("full-width") << "１２" << range;
   QTest::newRow("one") << "1" << range;
   QTest::newRow("too large") << "60001" << range;
-  QTest::newRow("six characters") << "123456" << "入力文字数を5以下にしてください。";
+  QTest::newRow("six characters") << "123456"
+                                  << "入力文字数を5以下にしてください。";
 }
 
 void ConstantWindowsTest::refusesInput() {
@@ -116,8 +118,8 @@ void ConstantWindowsTest::closeEndsTheRun() {
 void ConstantWindowsTest::savesUnderTheInputTheResultCameFrom() {
   desktop().answers = {true, false};
   Start("0010");
-  QCOMPARE(SavedTempFile(),
-           QByteArray("\x89\x7e\x8e\xfc\x97\xa6" "0010\x8c\x85\r\n3141592653\r\n"));
+  QCOMPARE(SavedTempFile(), QByteArray("\x89\x7e\x8e\xfc\x97\xa6"
+                                       "0010\x8c\x85\r\n3141592653\r\n"));
   // 99 typed while the 60000 digits are computed: they are saved as
   // 円周率60000桁, under Temp.txt and under a name of one's own alike.
   desktop().Clear();
@@ -131,7 +133,9 @@ void ConstantWindowsTest::savesUnderTheInputTheResultCameFrom() {
   QVERIFY(typed);
   QCOMPARE(w().Edit1->text(), QString("99"));
   const QByteArray saved = SavedTempFile();
-  QVERIFY(saved.startsWith("\x89\x7e\x8e\xfc\x97\xa6" "60000\x8c\x85\r\n31415926535"));
+  QVERIFY(
+      saved.startsWith("\x89\x7e\x8e\xfc\x97\xa6"
+                       "60000\x8c\x85\r\n31415926535"));
   QCOMPARE(saved.size(), 6 + 5 + 2 + 2 + 60000 + 2);
   QCOMPARE(SaveAsWithCtrlS(w().Memo1, "pi.txt"), saved);
   QVERIFY(desktop().saveDialogs.at(0).endsWith("/円周率60000桁.txt"));
@@ -157,9 +161,9 @@ void ConstantWindowsTest::eWindow() {
   e.Button1->click();
   QCOMPARE(e.Memo1->toPlainText(), QString("27182818284590452353602874713526624977572470936999"));
   QCOMPARE(e.Memo2->toPlainText(), QString("45"));
-  QCOMPARE(SavedTempFile(),
-           QByteArray("\x8e\xa9\x91\x52\x91\xce\x90\x94\x82\xcc\x92\xea" "50\x8c\x85\r\n"
-                      "27182818284590452353602874713526624977572470936999\r\n"));
+  QCOMPARE(SavedTempFile(), QByteArray("\x8e\xa9\x91\x52\x91\xce\x90\x94\x82\xcc\x92\xea"
+                                       "50\x8c\x85\r\n"
+                                       "27182818284590452353602874713526624977572470936999\r\n"));
 }
 
 }  // namespace taketa

@@ -9,10 +9,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QStyleHints>
-#include <QTemporaryDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleHints>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QtTest>
@@ -60,11 +60,16 @@ class FrameTest : public QObject {
 void FrameTest::lengthCounter_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("shown");
-  QTest::newRow("empty") << "" << "入力文字数＝0";
-  QTest::newRow("digits") << "12345" << "入力文字数＝5";
-  QTest::newRow("full-width digit counts 2") << "１" << "入力文字数＝2";
-  QTest::newRow("line break counts 2") << "12\n3" << "入力文字数＝5";
-  QTest::newRow("point") << "1.5" << "入力文字数＝3";
+  QTest::newRow("empty") << ""
+                         << "入力文字数＝0";
+  QTest::newRow("digits") << "12345"
+                          << "入力文字数＝5";
+  QTest::newRow("full-width digit counts 2") << "１"
+                                             << "入力文字数＝2";
+  QTest::newRow("line break counts 2") << "12\n3"
+                                       << "入力文字数＝5";
+  QTest::newRow("point") << "1.5"
+                         << "入力文字数＝3";
 }
 
 void FrameTest::lengthCounter() {
@@ -97,7 +102,8 @@ void FrameTest::typingChecks() {
   CheckTypedText(nullptr, &box, true);
   box.setPlainText("12１");
   CheckTypedText(nullptr, &box, true);
-  QCOMPARE(desktop.messages, QStringList({"半角数字を入力してください。", "半角数字を入力してください。"}));
+  QCOMPARE(desktop.messages,
+           QStringList({"半角数字を入力してください。", "半角数字を入力してください。"}));
   desktop.Clear();
   box.setPlainText("12a");
   CheckTypedText(nullptr, &box, false);  // no digit check
@@ -208,7 +214,8 @@ void FrameTest::savingYesWritesTheBytes() {
   desktop.answers = {true, true};
   OfferToSave(nullptr, [] { return ResultFile{"円周率10桁", {"3141592653"}}; });
   QCOMPARE(testing::ScriptedDesktop::Read(desktop.primary().file),
-           QByteArray("\x89\x7e\x8e\xfc\x97\xa6" "10\x8c\x85\r\n3141592653\r\n"));
+           QByteArray("\x89\x7e\x8e\xfc\x97\xa6"
+                      "10\x8c\x85\r\n3141592653\r\n"));
   QCOMPARE(desktop.questions.size(), 2);
   QCOMPARE(desktop.questions[1], "計算結果が " + QDir::toNativeSeparators(desktop.primary().file) +
                                      " に保存されました。 このテキストファイルを開きますか。");
@@ -245,9 +252,9 @@ void FrameTest::savingFailsInBothPlaces() {
   // parent folder should be).
   const QString home = QFileInfo(desktop.primary().directory).path();
   const QString tmp = QFileInfo(desktop.fallback().directory).path();
-  QCOMPARE(desktop.errors, QStringList({"計算結果を保存できませんでした。\n" + home +
-                                        ": フォルダーではありません。\n" + tmp +
-                                        ": フォルダーではありません。"}));
+  QCOMPARE(desktop.errors,
+           QStringList({"計算結果を保存できませんでした。\n" + home +
+                        ": フォルダーではありません。\n" + tmp + ": フォルダーではありません。"}));
   QVERIFY(desktop.opened.isEmpty());
 }
 
@@ -272,7 +279,8 @@ void FrameTest::richEditPopupMenu() {
   rich->Copy1()->trigger();
   QCOMPARE(QApplication::clipboard()->text(), QString("99"));
   QCOMPARE(rich->SelectAll1()->text(), QString("すべてを選択"));
-  QCOMPARE(rich->PopupMenu1()->actions(), QList<QAction*>({rich->Copy1(), rich->Paste1(), rich->SelectAll1()}));
+  QCOMPARE(rich->PopupMenu1()->actions(),
+           QList<QAction*>({rich->Copy1(), rich->Paste1(), rich->SelectAll1()}));
   rich->SelectAll1()->trigger();
   rich->Copy1()->trigger();
   QCOMPARE(QApplication::clipboard()->text(), rich->toPlainText());
@@ -284,9 +292,9 @@ void FrameTest::richEditPopupMenu() {
   QGuiApplication::styleHints()->setShowShortcutsInContextMenus(true);
   auto* memo = new MemoBox(&window);
   const std::unique_ptr<QMenu> standard(memo->createStandardContextMenu());
-  const std::pair<const char*, QAction*> entries[] = {
-      {"edit-copy", rich->Copy1()}, {"edit-paste", rich->Paste1()},
-      {"select-all", rich->SelectAll1()}};
+  const std::pair<const char*, QAction*> entries[] = {{"edit-copy", rich->Copy1()},
+                                                      {"edit-paste", rich->Paste1()},
+                                                      {"select-all", rich->SelectAll1()}};
   for (const auto& [name, entry] : entries) {
     QAction* same = standard->findChild<QAction*>(name);
     QVERIFY2(same != nullptr, name);
@@ -366,9 +374,9 @@ void FrameTest::finishedResultSavesAs() {
   QCOMPARE(desktop.saveDialogs.size(), 2);
   desktop.chosenFiles << desktop.PathFor("missing/pi.txt");
   saveAs->trigger();
-  QCOMPARE(desktop.errors, QStringList({"計算結果を保存できませんでした。\n" +
-                                        desktop.PathFor("missing") +
-                                        ": フォルダーが見つかりません。"}));
+  QCOMPARE(desktop.errors,
+           QStringList({"計算結果を保存できませんでした。\n" + desktop.PathFor("missing") +
+                        ": フォルダーが見つかりません。"}));
 }
 
 // The dialog opens in the documents folder when there is one, else in the
@@ -429,24 +437,34 @@ void FrameTest::finishedResultForgets() {
   memo->setPlainText("1");
   rich->setPlainText("1");
   edit->setText("1");
-  KeepThenChange(finished, [&] { memo->appendPlainText("2"); }, false);
-  KeepThenChange(finished, [&] { memo->clear(); }, true);
-  KeepThenChange(finished, [&] { rich->clear(); }, true);
-  KeepThenChange(finished, [&] { edit->clear(); }, true);
+  KeepThenChange(
+      finished, [&] { memo->appendPlainText("2"); }, false);
+  KeepThenChange(
+      finished, [&] { memo->clear(); }, true);
+  KeepThenChange(
+      finished, [&] { rich->clear(); }, true);
+  KeepThenChange(
+      finished, [&] { edit->clear(); }, true);
   // Hidden by the window forgets; the window itself hidden does not.
-  KeepThenChange(finished, [&] { window.hide(); }, false);
+  KeepThenChange(
+      finished, [&] { window.hide(); }, false);
   window.show();
-  KeepThenChange(finished, [&] { edit->hide(); }, true);
+  KeepThenChange(
+      finished, [&] { edit->hide(); }, true);
 }
 
 void FrameTest::suggestedFileNames_data() {
   QTest::addColumn<QString>("title");
   QTest::addColumn<QString>("name");
-  QTest::newRow("plain") << "円周率1000桁" << "円周率1000桁.txt";
-  QTest::newRow("unfit characters") << "1/3:a*b?\"<>|\\\r" << "1_3_a_b_______.txt";
+  QTest::newRow("plain") << "円周率1000桁"
+                         << "円周率1000桁.txt";
+  QTest::newRow("unfit characters") << "1/3:a*b?\"<>|\\\r"
+                                    << "1_3_a_b_______.txt";
   QTest::newRow("long") << QString(70, '7') + "÷3 の" << QString(64, '7') + ".txt";
-  QTest::newRow("empty") << "" << "計算結果.txt";
-  QTest::newRow("hidden file") << ".5の2乗" << "計算結果.5の2乗.txt";
+  QTest::newRow("empty") << ""
+                         << "計算結果.txt";
+  QTest::newRow("hidden file") << ".5の2乗"
+                               << "計算結果.5の2乗.txt";
 }
 
 // A message box's text keeps its words whole: laid out in any width, its

@@ -38,7 +38,8 @@ void Heihoukon1WindowTest::controls() {
   QCOMPARE(w().findChild<QPushButton*>("Button1")->text(), QString("計算開始"));
   QCOMPARE(w().findChild<QPushButton*>("Button2")->text(), QString("数字の消去"));
   QCOMPARE(w().findChild<QPushButton*>("Button3")->text(), QString("終了"));
-  QCOMPARE(w().findChild<QPlainTextEdit*>("Memo1")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  QCOMPARE(w().findChild<QPlainTextEdit*>("Memo1")->verticalScrollBarPolicy(),
+           Qt::ScrollBarAlwaysOn);
   QCOMPARE(w().findChild<QPlainTextEdit*>("Memo2")->focusPolicy(), Qt::ClickFocus);
   QVERIFY(w().findChild<QPlainTextEdit*>("Memo3")->isHidden());
   QCOMPARE(w().focusWidget(), w().Memo1);
@@ -54,8 +55,9 @@ void Heihoukon1WindowTest::typingChecks() {
   w().Memo1->setPlainText("25ａ");
   QCOMPARE(w().Memo3->toPlainText(), QString("入力文字数＝4"));
   w().Memo1->setPlainText("25\n");
-  QCOMPARE(desktop().messages, QStringList({"半角数字を入力してください。",
-                                            "BackSpaceキーを押して、改行コードを取り除いてください。"}));
+  QCOMPARE(desktop().messages,
+           QStringList({"半角数字を入力してください。",
+                        "BackSpaceキーを押して、改行コードを取り除いてください。"}));
   QCOMPARE(desktop().beeps, 2);
 }
 
@@ -64,8 +66,10 @@ void Heihoukon1WindowTest::refusesInput_data() {
   QTest::addColumn<QString>("message");
   const QString range = "半角数字で 10000桁以内の自然数を入力してください。";
   QTest::newRow("empty") << "" << range;
-  QTest::newRow("line break") << "25\n" << "BackSpaceキーを押して、改行コードを取り除いてください。";
-  QTest::newRow("10001 characters") << QString(10001, '0') << "入力文字数を10000以下にしてください。";
+  QTest::newRow("line break") << "25\n"
+                              << "BackSpaceキーを押して、改行コードを取り除いてください。";
+  QTest::newRow("10001 characters")
+      << QString(10001, '0') << "入力文字数を10000以下にしてください。";
   QTest::newRow("letter") << "2x5" << range;
   QTest::newRow("zero") << "000" << range;
 }
@@ -87,9 +91,10 @@ void Heihoukon1WindowTest::computesAndSaves() {
   Start("00025", {true, false});
   QCOMPARE(w().Memo2->toPlainText(), QString("5"));
   QCOMPARE(desktop().questions.size(), 2);
-  QCOMPARE(SavedTempFile(),
-           QByteArray("00025\x82\xcc\x95\xbd\x95\xfb\x8d\xaa\x82\xcc\x90\xae\x90\x94\x95\x94\x95\xaa\r\n"
-                      "5\r\n"));
+  QCOMPARE(
+      SavedTempFile(),
+      QByteArray("00025\x82\xcc\x95\xbd\x95\xfb\x8d\xaa\x82\xcc\x90\xae\x90\x94\x95\x94\x95\xaa\r\n"
+                 "5\r\n"));
   QVERIFY(desktop().opened.isEmpty());
   QCOMPARE(w().focusWidget(), w().Memo1);
   // A 10000-digit number gives 5000 digits; No writes nothing new.

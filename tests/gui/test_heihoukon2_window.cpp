@@ -7,8 +7,8 @@
 #include <QtTest>
 
 #include "calculators/heihoukon2/heihoukon2_window.h"
-#include "tests/gui/window_fixture.h"
 #include "tests/gui/visibility_log.h"
+#include "tests/gui/window_fixture.h"
 
 namespace taketa {
 
@@ -34,8 +34,9 @@ class Heihoukon2WindowTest : public testing::WindowTest<Tfrm_heihoukon2> {
 void Heihoukon2WindowTest::controls() {
   QCOMPARE(w().objectName(), QString("frm_heihoukon2"));
   auto label = [&](const char* name) { return w().findChild<QLabel*>(name)->text(); };
-  QCOMPARE(label("Label1"), QString("200桁以内の正の数Ａ(整数または小数)の正の平方根を（それが無理数であるとき"
-                                    "には、10000桁まで）求めます。"));
+  QCOMPARE(label("Label1"),
+           QString("200桁以内の正の数Ａ(整数または小数)の正の平方根を（それが無理数であるとき"
+                   "には、10000桁まで）求めます。"));
   QCOMPARE(label("Label2"), QString("Ａ＝"));
   QCOMPARE(label("Label3"), QString("求める平方根"));
   QCOMPARE(w().findChild<QPushButton*>("Button1")->text(), QString("計算開始"));
@@ -59,7 +60,8 @@ void Heihoukon2WindowTest::typingChecks() {
   QVERIFY(!w().Memo1->isHidden());
   QVERIFY(desktop().messages.isEmpty());
   w().Memo3->setPlainText("4\n");
-  QCOMPARE(desktop().messages, QStringList({"BackSpaceキーを押して、改行コードを取り除いてください。"}));
+  QCOMPARE(desktop().messages,
+           QStringList({"BackSpaceキーを押して、改行コードを取り除いてください。"}));
   QCOMPARE(w().Memo1->toPlainText(), QString("入力文字数＝3"));
 }
 
@@ -67,7 +69,8 @@ void Heihoukon2WindowTest::refusesInput_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("message");
   const QString range = "半角数字で200桁以内の正の数を入力してください。";
-  QTest::newRow("line break") << "4\n" << "BackSpaceキーを押して、改行コードを取り除いてください。";
+  QTest::newRow("line break") << "4\n"
+                              << "BackSpaceキーを押して、改行コードを取り除いてください。";
   QTest::newRow("201 digits") << QString(201, '4') << "入力文字数を200以下にしてください。";
   QTest::newRow("202 with a point") << QString(201, '4') + "."
                                     << "小数点を含めた入力文字数を201以下にしてください。";
@@ -99,8 +102,10 @@ void Heihoukon2WindowTest::exactAndCutRoots() {
   QCOMPARE(SavedTempFile(),
            QByteArray("1.00\x82\xcc\x95\xbd\x95\xfb\x8d\xaa\x81i10000\x8c\x85\x81j\r\n1.0\r\n"));
   QCOMPARE(w().focusWidget(), w().Memo3);
-  for (const auto& [a, root] : {std::pair<const char*, const char*>{".25", ".5"}, {"4.", "2."},
-                                {"0.0001", "0.01"}, {"6.25", "2.5"}}) {
+  for (const auto& [a, root] : {std::pair<const char*, const char*>{".25", ".5"},
+                                {"4.", "2."},
+                                {"0.0001", "0.01"},
+                                {"6.25", "2.5"}}) {
     Start(a);
     QCOMPARE(w().Memo2->toPlainText(), QString(root));
   }
@@ -109,7 +114,8 @@ void Heihoukon2WindowTest::exactAndCutRoots() {
   QCOMPARE(root.size(), 10001);
   QVERIFY(root.startsWith("01.4142135623730950488016887242096980785696718753769"));
   const QByteArray saved = SavedTempFile();
-  QVERIFY(saved.startsWith("0002\x82\xcc\x95\xbd\x95\xfb\x8d\xaa\x81i10000\x8c\x85\x81j\r\n01.41421356"));
+  QVERIFY(saved.startsWith(
+      "0002\x82\xcc\x95\xbd\x95\xfb\x8d\xaa\x81i10000\x8c\x85\x81j\r\n01.41421356"));
   QCOMPARE(saved.size(), 4 + 19 + 2 + 10001 + 2);
   QCOMPARE(w().focusWidget(), w().Memo3);
 }

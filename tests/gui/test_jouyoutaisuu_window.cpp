@@ -46,10 +46,11 @@ void JouyoutaisuuWindowTest::refusesInput() {
   Start("-10");
   Start("1e5");
   Start(".00000000000000000001");
-  QCOMPARE(desktop().messages,
-           QStringList({"半角数字で20桁以内の正の数を入力してください。",
-                        "半角数字で20桁以内の正の数を入力してください。",
-                        "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。"}));
+  QCOMPARE(
+      desktop().messages,
+      QStringList({"半角数字で20桁以内の正の数を入力してください。",
+                   "半角数字で20桁以内の正の数を入力してください。",
+                   "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。"}));
   QCOMPARE(desktop().beeps, 3);
   QVERIFY(desktop().questions.isEmpty());
 }
@@ -63,8 +64,7 @@ void JouyoutaisuuWindowTest::powersOfTenAndSavedBytes() {
   desktop().answers = {true, false};
   Start("100");
   QCOMPARE(w().Edit2->text(), QString("2"));
-  QCOMPARE(SavedTempFile(),
-           QByteArray("100\x82\xcc\x8f\xed\x97\x70\x91\xce\x90\x94\r\n2\r\n"));
+  QCOMPARE(SavedTempFile(), QByteArray("100\x82\xcc\x8f\xed\x97\x70\x91\xce\x90\x94\r\n2\r\n"));
   QCOMPARE(desktop().questions.size(), 2);
   QVERIFY(desktop().opened.isEmpty());
 }

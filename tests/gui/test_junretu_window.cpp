@@ -82,11 +82,17 @@ void JunretuWindowTest::refusesInput_data() {
   QTest::addColumn<int>("box");
   const QString range = "半角数字で 50000以下の自然数を入力してください。";
   const QString length = "入力文字数を5以下にしてください。";
-  QTest::newRow("n empty") << "" << "3" << range << 0;
-  QTest::newRow("n too long") << "000010" << "3" << length << 0;
-  QTest::newRow("r empty") << "10" << "" << range << 1;
-  QTest::newRow("r zero") << "10" << "0" << range << 1;
-  QTest::newRow("r above n") << "3" << "4" << "r は n 以下でなければなりません。" << 1;
+  QTest::newRow("n empty") << ""
+                           << "3" << range << 0;
+  QTest::newRow("n too long") << "000010"
+                              << "3" << length << 0;
+  QTest::newRow("r empty") << "10"
+                           << "" << range << 1;
+  QTest::newRow("r zero") << "10"
+                          << "0" << range << 1;
+  QTest::newRow("r above n") << "3"
+                             << "4"
+                             << "r は n 以下でなければなりません。" << 1;
 }
 
 void JunretuWindowTest::refusesInput() {
@@ -137,10 +143,13 @@ void JunretuWindowTest::savesWithBothTexts() {
   desktop().answers = {true, false};
   Start("10", "03");
   // 異なる10個のものから03個とった順列の総数 / 720    (桁数＝3)
-  QCOMPARE(SavedTempFile(),
-           QByteArray("\x88\xd9\x82\xc8\x82\xe9" "10\x8c\xc2\x82\xcc\x82\xe0\x82\xcc\x82\xa9\x82\xe7"
-                            "03\x8c\xc2\x82\xc6\x82\xc1\x82\xbd\x8f\x87\x97\xf1\x82\xcc\x91\x8d\x90\x94\r\n"
-                            "720    (\x8c\x85\x90\x94\x81\x81" "3)\r\n"));
+  QCOMPARE(
+      SavedTempFile(),
+      QByteArray("\x88\xd9\x82\xc8\x82\xe9"
+                 "10\x8c\xc2\x82\xcc\x82\xe0\x82\xcc\x82\xa9\x82\xe7"
+                 "03\x8c\xc2\x82\xc6\x82\xc1\x82\xbd\x8f\x87\x97\xf1\x82\xcc\x91\x8d\x90\x94\r\n"
+                 "720    (\x8c\x85\x90\x94\x81\x81"
+                 "3)\r\n"));
   QVERIFY(desktop().opened.isEmpty());
 }
 

@@ -2,15 +2,15 @@
 // step counter, Enter, stop and close during a run, the saved file and the
 // same file saved under a name of one's own, the pop-up menu and the keys
 // of the result box.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QAction>
-#include <QKeySequence>
 #include <QtTest>
 
 #include "calculators/kaijou/kaijou_window.h"
@@ -47,7 +47,8 @@ void KaijouWindowTest::controls() {
   Tfrm_kaijou& w = this->w();
   QCOMPARE(w.objectName(), QString("frm_kaijou"));
   QCOMPARE(w.windowTitle(), QString("frm_kaijou"));
-  QCOMPARE(w.findChild<QLabel*>("Label1")->text(), QString("50000以下の自然数Ｎの階乗を求めます。"));
+  QCOMPARE(w.findChild<QLabel*>("Label1")->text(),
+           QString("50000以下の自然数Ｎの階乗を求めます。"));
   QCOMPARE(w.findChild<QLabel*>("Label1")->pos(), QPoint(37, 29));
   QCOMPARE(w.findChild<QLabel*>("Label2")->text(), QString("Ｎ＝"));
   QCOMPARE(w.findChild<QLabel*>("Label2")->pos(), QPoint(37, 66));
@@ -78,7 +79,8 @@ void KaijouWindowTest::refusesInput_data() {
   QTest::newRow("full-width") << "１０" << range;
   QTest::newRow("zero") << "0" << range;
   QTest::newRow("too large") << "50001" << range;
-  QTest::newRow("six characters") << "000010" << "入力文字数を5以下にしてください。";
+  QTest::newRow("six characters") << "000010"
+                                  << "入力文字数を5以下にしてください。";
 }
 
 void KaijouWindowTest::refusesInput() {
@@ -146,7 +148,8 @@ void KaijouWindowTest::savesTheResultWithItsCount() {
   Start("10");
   // 10の階乗 / 3628800    (桁数＝7), in code page 932.
   QCOMPARE(SavedTempFile(),
-           QByteArray("10\x82\xcc\x8a\x4b\x8f\xe6\r\n3628800    (\x8c\x85\x90\x94\x81\x81" "7)\r\n"));
+           QByteArray("10\x82\xcc\x8a\x4b\x8f\xe6\r\n3628800    (\x8c\x85\x90\x94\x81\x81"
+                      "7)\r\n"));
   QCOMPARE(desktop().opened, QStringList({desktop().primary().file}));
   QCOMPARE(w().focusWidget(), w().Edit1);
 }

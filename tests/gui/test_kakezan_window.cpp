@@ -39,7 +39,8 @@ void KakezanWindowTest::controls() {
   Tfrm_kakezan& w = this->w();
   QCOMPARE(w.objectName(), QString("frm_kakezan"));
   const auto label = [&](const char* name) { return w.findChild<QLabel*>(name)->text(); };
-  QCOMPARE(label("Label2"), QString("5000桁以内の正の数(整数または小数)同士のかけ算(Ａ×Ｂ)をします。"));
+  QCOMPARE(label("Label2"),
+           QString("5000桁以内の正の数(整数または小数)同士のかけ算(Ａ×Ｂ)をします。"));
   QCOMPARE(label("Label1"), QString("Ａ＝"));
   QCOMPARE(label("Label3"), QString("Ｂ＝"));
   QCOMPARE(label("Label4"), QString("Ａ×Ｂ＝"));
@@ -97,11 +98,17 @@ void KakezanWindowTest::refusesInput_data() {
   const QString length = "入力文字数を5000以下にしてください。";
   const QString pointLength = "小数点を含めた入力文字数を5001以下にしてください。";
   const QString d5001(5001, '1'), d5000(5000, '1');
-  QTest::newRow("A zero") << "0" << "1" << number << 0 << "";
-  QTest::newRow("A line break") << "1\n" << "1" << "BackSpaceキーを押して、改行コードを取り除いてください。" << 0 << "";
+  QTest::newRow("A zero") << "0"
+                          << "1" << number << 0 << "";
+  QTest::newRow("A line break") << "1\n"
+                                << "1"
+                                << "BackSpaceキーを押して、改行コードを取り除いてください。" << 0
+                                << "";
   QTest::newRow("A 5001 characters") << d5001 << "1" << length << 0 << "入力文字数＝5001";
-  QTest::newRow("A 5002 with a point") << d5000 + ".1" << "1" << pointLength << 0 << "入力文字数＝5002";
-  QTest::newRow("B empty") << "5" << "" << number << 1 << "";
+  QTest::newRow("A 5002 with a point") << d5000 + ".1"
+                                       << "1" << pointLength << 0 << "入力文字数＝5002";
+  QTest::newRow("B empty") << "5"
+                           << "" << number << 1 << "";
   QTest::newRow("B 5001 characters") << "5" << d5001 << length << 1 << "入力文字数＝5001";
   QTest::newRow("A before B") << "1e5" << d5001 << number << 0 << "";
 }
@@ -144,7 +151,8 @@ void KakezanWindowTest::ctrlEnterStartsEnterBreaksTheLine() {
   w().Memo1->moveCursor(QTextCursor::End);
   PressEnter(w().Memo1);
   QCOMPARE(w().Memo1->toPlainText(), QString("1.5\n"));
-  QCOMPARE(desktop().messages, QStringList({"BackSpaceキーを押して、改行コードを取り除いてください。"}));
+  QCOMPARE(desktop().messages,
+           QStringList({"BackSpaceキーを押して、改行コードを取り除いてください。"}));
   QCOMPARE(desktop().questions.size(), 1);
 }
 
@@ -155,7 +163,8 @@ void KakezanWindowTest::savesWithTheExtraLine() {
   w().Button1->click();
   // 00012×3の計算結果（積）, CR LF, a lone CR, CR LF, 36, CR LF.
   QCOMPARE(SavedTempFile(),
-           QByteArray("00012\x81~3\x82\xcc\x8cv\x8eZ\x8c\x8b\x89\xca\x81i\x90\xcf\x81j\r\n\r\r\n36\r\n"));
+           QByteArray(
+               "00012\x81~3\x82\xcc\x8cv\x8eZ\x8c\x8b\x89\xca\x81i\x90\xcf\x81j\r\n\r\r\n36\r\n"));
   QCOMPARE(w().focusWidget(), w().Memo1);
 }
 

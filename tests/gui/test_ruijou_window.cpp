@@ -37,18 +37,22 @@ class RuijouWindowTest : public testing::WindowTest<Tfrm_ruijou> {
 
 void RuijouWindowTest::controls() {
   QCOMPARE(w().windowTitle(), QString("frm_ruijou"));
-  QCOMPARE(w().findChild<QLabel*>("Label2")->text(),
-           QString("100桁以内の正の数Ａ(整数または小数)の累乗を求めます。累乗の指数は 10000以下の自然数とします。"));
+  QCOMPARE(
+      w().findChild<QLabel*>("Label2")->text(),
+      QString(
+          "100桁以内の正の数Ａ(整数または小数)の累乗を求めます。累乗の指数は 10000以下の自然数とします。"));
   QCOMPARE(w().findChild<QLabel*>("Label1")->text(), QString("Ａ＝"));
   QCOMPARE(w().findChild<QLabel*>("Label3")->text(), QString("累乗の指数＝"));
-  QCOMPARE(w().findChild<QLabel*>("Label4")->text(), QString("計算結果を浮動小数点形式で200桁まで表示します。"));
+  QCOMPARE(w().findChild<QLabel*>("Label4")->text(),
+           QString("計算結果を浮動小数点形式で200桁まで表示します。"));
   QVERIFY(w().Label4->isHidden());
   QVERIFY(w().Memo1->isHidden());
   QVERIFY(w().Memo2->isHidden());
   QVERIFY(w().Memo3->isHidden());
   QVERIFY(w().findChild<RichEditBox*>("RichEdit1"));
   QStringList entries;
-  for (QAction* entry : w().RichEdit1->findChild<QMenu*>("PopupMenu1")->actions()) entries << entry->text();
+  for (QAction* entry : w().RichEdit1->findChild<QMenu*>("PopupMenu1")->actions())
+    entries << entry->text();
   QCOMPARE(entries, QStringList({"コピー", "貼り付け", "すべてを選択", "", "名前を付けて保存…"}));
   QCOMPARE(w().Button1->text(), QString("計算開始"));
   QCOMPARE(w().Button2->text(), QString("終了"));
@@ -84,16 +88,26 @@ void RuijouWindowTest::refusesInput_data() {
   QTest::addColumn<int>("box");
   const QString base = "半角数字で100桁以内の正の数を入力してください。";
   const QString exponent = "半角数字で 10000以下の自然数を入力してください。";
-  QTest::newRow("101 digits") << QString(101, '1') << "2" << "入力文字数を100以下にしてください。" << 0;
-  QTest::newRow("102 with a point") << QString(100, '1') + ".1" << "2"
+  QTest::newRow("101 digits") << QString(101, '1') << "2"
+                              << "入力文字数を100以下にしてください。" << 0;
+  QTest::newRow("102 with a point") << QString(100, '1') + ".1"
+                                    << "2"
                                     << "小数点を含めた入力文字数を101以下にしてください。" << 0;
-  QTest::newRow("two points") << "1.2.3" << "2" << base << 0;
-  QTest::newRow("zero") << "0.000" << "2" << base << 0;
-  QTest::newRow("empty") << "" << "2" << base << 0;
-  QTest::newRow("no exponent") << "2" << "" << exponent << 1;
-  QTest::newRow("exponent 0") << "2" << "0" << exponent << 1;
-  QTest::newRow("exponent 10001") << "2" << "10001" << exponent << 1;
-  QTest::newRow("six characters") << "2" << "123456" << "入力文字数を5以下にしてください。" << 1;
+  QTest::newRow("two points") << "1.2.3"
+                              << "2" << base << 0;
+  QTest::newRow("zero") << "0.000"
+                        << "2" << base << 0;
+  QTest::newRow("empty") << ""
+                         << "2" << base << 0;
+  QTest::newRow("no exponent") << "2"
+                               << "" << exponent << 1;
+  QTest::newRow("exponent 0") << "2"
+                              << "0" << exponent << 1;
+  QTest::newRow("exponent 10001") << "2"
+                                  << "10001" << exponent << 1;
+  QTest::newRow("six characters") << "2"
+                                  << "123456"
+                                  << "入力文字数を5以下にしてください。" << 1;
 }
 
 void RuijouWindowTest::refusesInput() {
@@ -116,9 +130,13 @@ void RuijouWindowTest::computesAndSavesFourLines() {
   QVERIFY(!w().Memo2->isHidden());
   QVERIFY(!w().Label4->isHidden());
   QCOMPARE(w().Memo1->toPlainText(), QString("2"));
-  QCOMPARE(SavedTempFile(),
-           QByteArray("12.5\x82\xcc" "2\x8f\xe6\r\n156.25    (\x8c\x85\x90\x94\x81\x81" "5)\r\n\r\r\n"
-                      "\x95\x82\x93\xae\x8f\xac\x90\x94\x93_\x8c`\x8e\xae\x82\xc5\x82\xcd\x81@1.5625E2\r\n"));
+  QCOMPARE(
+      SavedTempFile(),
+      QByteArray(
+          "12.5\x82\xcc"
+          "2\x8f\xe6\r\n156.25    (\x8c\x85\x90\x94\x81\x81"
+          "5)\r\n\r\r\n"
+          "\x95\x82\x93\xae\x8f\xac\x90\x94\x93_\x8c`\x8e\xae\x82\xc5\x82\xcd\x81@1.5625E2\r\n"));
   QCOMPARE(w().Button1->text(), QString("計算開始"));
   QVERIFY(!w().Button2->isHidden());
   QVERIFY(!w().busy());
@@ -140,8 +158,12 @@ void RuijouWindowTest::savesTheInputsTheRunUsed() {
   Start("123456789", "10000");
   QVERIFY(typed);
   const QByteArray saved = SavedTempFile();
-  QVERIFY(saved.startsWith("123456789\x82\xcc" "10000\x8f\xe6\r\n"));
-  QVERIFY(saved.contains(" (\x8c\x85\x90\x94\x81\x81" "80916)\r\n\r\r\n"));
+  QVERIFY(
+      saved.startsWith("123456789\x82\xcc"
+                       "10000\x8f\xe6\r\n"));
+  QVERIFY(
+      saved.contains(" (\x8c\x85\x90\x94\x81\x81"
+                     "80916)\r\n\r\r\n"));
   QCOMPARE(SaveAsWithCtrlS(w().Memo2, "power.txt"), saved);
   QVERIFY(desktop().saveDialogs.at(0).endsWith("/123456789の10000乗.txt"));
 }

@@ -82,7 +82,9 @@ void SetMode(const QString& path, mode_t mode) {
 }
 
 const ResultFile kResult{"円周率10桁", {"3141592653"}};
-const QByteArray kResultBytes("\x89\x7e\x8e\xfc\x97\xa6" "10\x8c\x85\r\n3141592653\r\n");
+const QByteArray kResultBytes(
+    "\x89\x7e\x8e\xfc\x97\xa6"
+    "10\x8c\x85\r\n3141592653\r\n");
 
 }  // namespace
 
@@ -220,9 +222,9 @@ void SafeSavingTest::hijackedFallbackIsReportedAndLeftAlone() {
   QVERIFY(QFileInfo(fallback + "/Temp.txt").isSymLink());
   QCOMPARE(desktop.questions.size(), 1);  // no "saved" question
   QCOMPARE(desktop.errors.size(), 1);
-  QVERIFY2(desktop.errors[0].contains(root_->path() + "/home") &&
-               desktop.errors[0].contains(fallback),
-           qPrintable(desktop.errors[0]));
+  QVERIFY2(
+      desktop.errors[0].contains(root_->path() + "/home") && desktop.errors[0].contains(fallback),
+      qPrintable(desktop.errors[0]));
   QVERIFY(desktop.opened.isEmpty());
 }
 

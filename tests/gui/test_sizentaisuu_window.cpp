@@ -54,7 +54,8 @@ void SizentaisuuWindowTest::refusesInput_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("message");
   const QString number = "半角数字で20桁以内の正の数を入力してください。";
-  const QString placed = "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
+  const QString placed =
+      "位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。";
   QTest::newRow("empty") << "" << number;
   QTest::newRow("21 digits") << "123456789012345678901" << number;
   QTest::newRow("point first, 21") << ".00000000000000000001" << placed;
@@ -92,9 +93,9 @@ void SizentaisuuWindowTest::savesTheBytes() {
   desktop().answers = {true, true};
   Start("0.5");
   // 0.5の自然対数, then the result with the full-width minus, in code page 932.
-  QCOMPARE(SavedTempFile(),
-           QByteArray("0.5\x82\xcc\x8e\xa9\x91\x52\x91\xce\x90\x94\r\n"
-                      "\x81\x7c" "0.69314718055994530941723212145817656807550013436025\r\n"));
+  QCOMPARE(SavedTempFile(), QByteArray("0.5\x82\xcc\x8e\xa9\x91\x52\x91\xce\x90\x94\r\n"
+                                       "\x81\x7c"
+                                       "0.69314718055994530941723212145817656807550013436025\r\n"));
   QCOMPARE(desktop().questions.size(), 2);
   QCOMPARE(desktop().opened, QStringList({desktop().primary().file}));
   QCOMPARE(w().focusWidget(), w().Edit1);

@@ -63,10 +63,9 @@ void Soinsuu2FastWindowTest::factorsPastTheSwitch() {
   QCOMPARE(w().Memo3->toPlainText(), QString("1999999"));  // the last divisor shown
   QCOMPARE(w().Memo4->toPlainText(), QString("31622777708"));
   QCOMPARE(desktop().questions.first(), QString("計算完了。　計算結果を保存または印刷しますか。"));
-  QCOMPARE(SavedTempFile(),
-           QByteArray("1000000070003700000259 \x82\xcc\x91"
-                      "f\x88\xf6\x90\x94\x95\xaa\x89\xf0\x8c\x8b\x89\xca\r\n"
-                      "100000007\x81~10000000000037\r\n"));
+  QCOMPARE(SavedTempFile(), QByteArray("1000000070003700000259 \x82\xcc\x91"
+                                       "f\x88\xf6\x90\x94\x95\xaa\x89\xf0\x8c\x8b\x89\xca\r\n"
+                                       "100000007\x81~10000000000037\r\n"));
   QCOMPARE(w().Button1->text(), QString("計算開始"));
   QVERIFY(!w().busy());
   // The short path: 2000003 * 4193457089879.

@@ -34,7 +34,8 @@ class Soinsuu2WindowTest : public testing::WindowTest<Tfrm_soinsuu2> {
 
 void Soinsuu2WindowTest::controls() {
   QCOMPARE(w().windowTitle(), QString("frm_soinsuu2"));
-  QCOMPARE(w().findChild<QLabel*>("Label1")->text(), QString("2 以上 50桁以内の自然数を素因数に分解します。"));
+  QCOMPARE(w().findChild<QLabel*>("Label1")->text(),
+           QString("2 以上 50桁以内の自然数を素因数に分解します。"));
   QCOMPARE(w().findChild<QLabel*>("Label2")->text(), QString("素因数分解したい自然数＝"));
   QCOMPARE(w().findChild<QLabel*>("Label3")->text(), QString("素因数分解結果"));
   QCOMPARE(w().findChild<QPushButton*>("Button1")->text(), QString("計算開始"));
@@ -82,9 +83,9 @@ void Soinsuu2WindowTest::factorisesAndSaves() {
   QCOMPARE(w().Memo3->toPlainText(), QString("3"));
   QCOMPARE(w().Memo4->toPlainText(), QString("1"));
   QCOMPARE(desktop().questions.first(), QString("計算完了。　計算結果を保存または印刷しますか。"));
-  QCOMPARE(SavedTempFile(),
-           QByteArray("0012 \x82\xcc\x91" "f\x88\xf6\x90\x94\x95\xaa\x89\xf0\x8c\x8b\x89\xca\r\n"
-                      "2\x81~2\x81~3\r\n"));
+  QCOMPARE(SavedTempFile(), QByteArray("0012 \x82\xcc\x91"
+                                       "f\x88\xf6\x90\x94\x95\xaa\x89\xf0\x8c\x8b\x89\xca\r\n"
+                                       "2\x81~2\x81~3\r\n"));
   QCOMPARE(w().Button1->text(), QString("計算開始"));
   QVERIFY(!w().Button2->isHidden());
   QVERIFY(!w().busy());
@@ -100,9 +101,11 @@ void Soinsuu2WindowTest::primesAndTheLongPath() {
   desktop().answers = {true, false};
   Start("97");
   QCOMPARE(w().Memo1->toPlainText(), QString("97 は素数です。"));
-  QCOMPARE(SavedTempFile(),
-           QByteArray("97 \x82\xcc\x91" "f\x88\xf6\x90\x94\x95\xaa\x89\xf0\x8c\x8b\x89\xca\r\n"
-                      "97 \x82\xcd\x91" "f\x90\x94\x82\xc5\x82\xb7\x81" "B\r\n"));
+  QCOMPARE(SavedTempFile(), QByteArray("97 \x82\xcc\x91"
+                                       "f\x88\xf6\x90\x94\x95\xaa\x89\xf0\x8c\x8b\x89\xca\r\n"
+                                       "97 \x82\xcd\x91"
+                                       "f\x90\x94\x82\xc5\x82\xb7\x81"
+                                       "B\r\n"));
   // 10^20 on the long path: the bound of 5^20 is 5^10.
   Start("100000000000000000000");
   QString expected;
@@ -119,11 +122,12 @@ void Soinsuu2WindowTest::primesAndTheLongPath() {
 
 void Soinsuu2WindowTest::stopKeepsTheFactorsFoundSoFar() {
   bool sawRunning = false;
-  When([&] { return w().Memo1->toPlainText() == "2×2×"; }, [&] {
-    sawRunning = w().busy() && w().Button1->text() == "計算中止" && w().Button2->isHidden() &&
-                 !w().Memo2->isHidden();
-    w().Button1->click();
-  });
+  When([&] { return w().Memo1->toPlainText() == "2×2×"; },
+       [&] {
+         sawRunning = w().busy() && w().Button1->text() == "計算中止" && w().Button2->isHidden() &&
+                      !w().Memo2->isHidden();
+         w().Button1->click();
+       });
   Start("1338233950825270633338199054658177557098890759372");  // 4 and two 24-digit primes
   QVERIFY(sawRunning);
   QCOMPARE(w().Memo1->toPlainText(), QString("2×2×"));

@@ -49,8 +49,7 @@ class OnDialog {
 // Every file below `folder`.
 QStringList FilesBelow(const QString& folder) {
   QStringList files;
-  QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
-                  QDirIterator::Subdirectories);
+  QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
   while (it.hasNext()) files << it.next();
   return files;
 }

@@ -41,7 +41,7 @@ void Warizan1WindowTest::controls() {
   QVERIFY(w().findChild<QPlainTextEdit*>("Memo1"));
   QCOMPARE(w().findChild<QPushButton*>("Button1")->text(), QString("計算開始"));
   QCOMPARE(w().findChild<QPushButton*>("Button2")->text(), QString("終了"));
-  QCOMPARE(w().findChildren<QPushButton*>().size(), 2);  // no clear button
+  QCOMPARE(w().findChildren<QPushButton*>().size(), 2);     // no clear button
   QCOMPARE(w().findChildren<QPlainTextEdit*>().size(), 1);  // no length counter
   QCOMPARE(w().focusWidget(), w().Edit1);
 }
@@ -63,13 +63,19 @@ void Warizan1WindowTest::refusesInput_data() {
   QTest::addColumn<QString>("message");
   QTest::addColumn<int>("box");
   const QString range = "半角数字で50桁以内の正の数を入力してください。";
-  QTest::newRow("A 51 digits") << QString(51, '1') << "2" << "入力文字数を50以下にしてください。" << 0;
-  QTest::newRow("A 52 with a point") << QString(51, '1') + "." << "2"
+  QTest::newRow("A 51 digits") << QString(51, '1') << "2"
+                               << "入力文字数を50以下にしてください。" << 0;
+  QTest::newRow("A 52 with a point") << QString(51, '1') + "."
+                                     << "2"
                                      << "小数点を含めた入力文字数を51以下にしてください。" << 0;
-  QTest::newRow("A letter") << "1a" << "2" << range << 0;
-  QTest::newRow("A zero") << "0" << "2" << range << 0;
-  QTest::newRow("B empty") << "2" << "" << range << 1;
-  QTest::newRow("B 51 digits") << "2" << QString(51, '1') << "入力文字数を50以下にしてください。" << 1;
+  QTest::newRow("A letter") << "1a"
+                            << "2" << range << 0;
+  QTest::newRow("A zero") << "0"
+                          << "2" << range << 0;
+  QTest::newRow("B empty") << "2"
+                           << "" << range << 1;
+  QTest::newRow("B 51 digits") << "2" << QString(51, '1') << "入力文字数を50以下にしてください。"
+                               << 1;
 }
 
 void Warizan1WindowTest::refusesInput() {
@@ -89,8 +95,10 @@ void Warizan1WindowTest::dividesAndSaves() {
   QCOMPARE(q.size(), 2 + 19998);
   QVERIFY(q.startsWith("3.142857142857"));
   const QByteArray saved = SavedTempFile();
-  QVERIFY(saved.startsWith("22\x81\x80" "7\x82\xcc\x8c\x76\x8e\x5a\x8c\x8b\x89\xca\x81\x69\x8f\xa4\x81\x6a\r\n"
-                           "\r\r\n3.142857"));
+  QVERIFY(
+      saved.startsWith("22\x81\x80"
+                       "7\x82\xcc\x8c\x76\x8e\x5a\x8c\x8b\x89\xca\x81\x69\x8f\xa4\x81\x6a\r\n"
+                       "\r\r\n3.142857"));
   QVERIFY(saved.endsWith("142857\r\n"));  // 19998 decimals: 3333 periods
   QCOMPARE(w().focusWidget(), w().Edit1);
   Start(QString(50, '9'), "." + QString(50, '9'));

@@ -7,8 +7,8 @@
 #include <QtTest>
 
 #include "calculators/warizan3/warizan3_window.h"
-#include "tests/gui/window_fixture.h"
 #include "tests/gui/visibility_log.h"
+#include "tests/gui/window_fixture.h"
 
 namespace taketa {
 
@@ -39,7 +39,8 @@ void Warizan3WindowTest::controls() {
   QCOMPARE(w().objectName(), QString("frm_warizan3"));
   QCOMPARE(w().windowTitle(), QString("frm_warizan3"));
   auto label = [&](const char* name) { return w().findChild<QLabel*>(name)->text(); };
-  QCOMPARE(label("Label2"), QString("60000桁以内の正の整数同士の割り算(Ａ÷Ｂ)の整商と余りを求めます。"));
+  QCOMPARE(label("Label2"),
+           QString("60000桁以内の正の整数同士の割り算(Ａ÷Ｂ)の整商と余りを求めます。"));
   QCOMPARE(label("Label1"), QString("Ａ＝"));
   QCOMPARE(label("Label3"), QString("Ｂ＝"));
   QCOMPARE(label("Label4"), QString("Ａ÷Ｂの整商＝"));
@@ -97,16 +98,24 @@ void Warizan3WindowTest::refusesInput_data() {
   QTest::addColumn<QString>("counter");  // "" when not rewritten
   const QString range = "半角数字で60000桁以内の正の整数を入力してください。";
   const QString tooLong(60001, '7');
-  QTest::newRow("A line break") << "12\n" << "5"
-                                << "BackSpaceキーを押して、改行コードを取り除いてください。" << 0 << "";
-  QTest::newRow("A letter") << "1x2" << "5" << range << 0 << "";
-  QTest::newRow("A too long") << tooLong << "5" << "入力文字数を60000以下にしてください。" << 0
+  QTest::newRow("A line break") << "12\n"
+                                << "5"
+                                << "BackSpaceキーを押して、改行コードを取り除いてください。" << 0
+                                << "";
+  QTest::newRow("A letter") << "1x2"
+                            << "5" << range << 0 << "";
+  QTest::newRow("A too long") << tooLong << "5"
+                              << "入力文字数を60000以下にしてください。" << 0
                               << "入力文字数＝60001";
-  QTest::newRow("A empty") << "" << "5" << range << 0 << "";
-  QTest::newRow("A zero") << "00" << "5" << range << 0 << "";
-  QTest::newRow("B letter") << "5" << "５" << range << 1 << "";
+  QTest::newRow("A empty") << ""
+                           << "5" << range << 0 << "";
+  QTest::newRow("A zero") << "00"
+                          << "5" << range << 0 << "";
+  QTest::newRow("B letter") << "5"
+                            << "５" << range << 1 << "";
   QTest::newRow("B too long") << "5" << tooLong << range << 1 << "入力文字数＝60001";
-  QTest::newRow("B zero") << "5" << "0" << range << 1 << "";
+  QTest::newRow("B zero") << "5"
+                          << "0" << range << 1 << "";
 }
 
 void Warizan3WindowTest::refusesInput() {
@@ -137,12 +146,14 @@ void Warizan3WindowTest::dividesAndSavesFiveLines() {
   QCOMPARE(notice.events, QStringList({"shown", "hidden"}));
   QVERIFY(w().Memo5->isHidden());
   QCOMPARE(desktop().questions.first(), QString("計算完了。　計算結果を保存または印刷しますか。"));
-  QCOMPARE(SavedTempFile(),
-           QByteArray("000123\x81\x80" "0012 \x82\xcc\r\n"
-                      "\r\r\n"
-                      "\x90\xae\x8f\xa4\x81\x81" "10\r\n"
-                      "\r\r\n"
-                      "\x97\x5d\x82\xe8\x81\x81" "3\r\n"));
+  QCOMPARE(SavedTempFile(), QByteArray("000123\x81\x80"
+                                       "0012 \x82\xcc\r\n"
+                                       "\r\r\n"
+                                       "\x90\xae\x8f\xa4\x81\x81"
+                                       "10\r\n"
+                                       "\r\r\n"
+                                       "\x97\x5d\x82\xe8\x81\x81"
+                                       "3\r\n"));
   QCOMPARE(desktop().opened, QStringList({desktop().primary().file}));
   QCOMPARE(w().focusWidget(), w().Memo1);
   // Same length and smaller: the full way, with the end dialog.

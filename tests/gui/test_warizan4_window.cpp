@@ -34,8 +34,9 @@ class Warizan4WindowTest : public testing::WindowTest<Tfrm_warizan4> {
 void Warizan4WindowTest::controls() {
   QCOMPARE(w().objectName(), QString("frm_warizan4"));
   auto label = [&](const char* name) { return w().findChild<QLabel*>(name)->text(); };
-  QCOMPARE(label("Label2"), QString("2000桁以内の正の数(整数または小数)同士の割り算(Ａ÷Ｂ)をします。"
-                                    "商が循環小数であるときには、商を20000桁まで求めます。"));
+  QCOMPARE(label("Label2"),
+           QString("2000桁以内の正の数(整数または小数)同士の割り算(Ａ÷Ｂ)をします。"
+                   "商が循環小数であるときには、商を20000桁まで求めます。"));
   QCOMPARE(label("Label1"), QString("Ａ＝"));
   QCOMPARE(label("Label3"), QString("Ｂ＝"));
   QCOMPARE(label("Label4"), QString("Ａ÷Ｂ＝"));
@@ -60,7 +61,8 @@ void Warizan4WindowTest::typingChecks() {
   QVERIFY(desktop().messages.isEmpty());
   w().Memo2->setPlainText("3\n");
   QCOMPARE(w().Memo4->toPlainText(), QString("入力文字数＝3"));
-  QCOMPARE(desktop().messages, QStringList({"BackSpaceキーを押して、改行コードを取り除いてください。"}));
+  QCOMPARE(desktop().messages,
+           QStringList({"BackSpaceキーを押して、改行コードを取り除いてください。"}));
 }
 
 void Warizan4WindowTest::refusesInput_data() {
@@ -70,19 +72,27 @@ void Warizan4WindowTest::refusesInput_data() {
   QTest::addColumn<int>("box");
   QTest::addColumn<QString>("counter");  // "" when not rewritten
   const QString range = "半角数字で2000桁以内の正の数を入力してください。";
-  QTest::newRow("A line break") << "1\n" << "2" << "BackSpaceキーを押して、改行コードを取り除いてください。"
-                                << 0 << "";
-  QTest::newRow("A 2001 digits") << QString(2001, '1') << "2" << "入力文字数を2000以下にしてください。" << 0
+  QTest::newRow("A line break") << "1\n"
+                                << "2"
+                                << "BackSpaceキーを押して、改行コードを取り除いてください。" << 0
+                                << "";
+  QTest::newRow("A 2001 digits") << QString(2001, '1') << "2"
+                                 << "入力文字数を2000以下にしてください。" << 0
                                  << "入力文字数＝2001";
-  QTest::newRow("A 2002 with a point") << "." + QString(2001, '1') << "2"
-                                       << "小数点を含めた入力文字数を2001以下にしてください。" << 0
-                                       << "入力文字数＝2002";
-  QTest::newRow("A two points") << "1.2.3" << "2" << range << 0 << "";
-  QTest::newRow("A lone point") << "." << "2" << range << 0 << "";
-  QTest::newRow("B empty") << "2" << "" << range << 1 << "";
-  QTest::newRow("B 2001 digits") << "2" << QString(2001, '1') << "入力文字数を2000以下にしてください。" << 1
+  QTest::newRow("A 2002 with a point")
+      << "." + QString(2001, '1') << "2"
+      << "小数点を含めた入力文字数を2001以下にしてください。" << 0 << "入力文字数＝2002";
+  QTest::newRow("A two points") << "1.2.3"
+                                << "2" << range << 0 << "";
+  QTest::newRow("A lone point") << "."
+                                << "2" << range << 0 << "";
+  QTest::newRow("B empty") << "2"
+                           << "" << range << 1 << "";
+  QTest::newRow("B 2001 digits") << "2" << QString(2001, '1')
+                                 << "入力文字数を2000以下にしてください。" << 1
                                  << "入力文字数＝2001";
-  QTest::newRow("B zero") << "2" << "0.0" << range << 1 << "";
+  QTest::newRow("B zero") << "2"
+                          << "0.0" << range << 1 << "";
 }
 
 void Warizan4WindowTest::refusesInput() {
@@ -106,7 +116,8 @@ void Warizan4WindowTest::dividesAndSaves() {
   Start("12.34", "0.2", {true, true});
   QCOMPARE(w().Memo3->toPlainText(), QString("61.7"));
   QCOMPARE(SavedTempFile(),
-           QByteArray("12.34\x81\x80" "0.2\x82\xcc\x8c\x76\x8e\x5a\x8c\x8b\x89\xca\x81\x69\x8f\xa4\x81\x6a\r\n"
+           QByteArray("12.34\x81\x80"
+                      "0.2\x82\xcc\x8c\x76\x8e\x5a\x8c\x8b\x89\xca\x81\x69\x8f\xa4\x81\x6a\r\n"
                       "\r\r\n"
                       "61.7\r\n"));
   QCOMPARE(desktop().opened, QStringList({desktop().primary().file}));
@@ -125,7 +136,8 @@ void Warizan4WindowTest::clearButtonAndShowingAgain() {
   QCOMPARE(w().Memo3->toPlainText(), QString("1"));
   w().Button2->setFocus();
   w().Button3->click();
-  for (QPlainTextEdit* box : {w().Memo1, w().Memo2, w().Memo3}) QVERIFY(box->toPlainText().isEmpty());
+  for (QPlainTextEdit* box : {w().Memo1, w().Memo2, w().Memo3})
+    QVERIFY(box->toPlainText().isEmpty());
   QVERIFY(w().Memo4->isHidden());
   QCOMPARE(w().focusWidget(), w().Memo1);
   Start("100", "0.001");
@@ -133,7 +145,8 @@ void Warizan4WindowTest::clearButtonAndShowingAgain() {
   w().Button2->click();
   QVERIFY(w().isHidden());
   w().ShowFromMenu();
-  for (QPlainTextEdit* box : {w().Memo1, w().Memo2, w().Memo3}) QVERIFY(box->toPlainText().isEmpty());
+  for (QPlainTextEdit* box : {w().Memo1, w().Memo2, w().Memo3})
+    QVERIFY(box->toPlainText().isEmpty());
   QVERIFY(w().Memo4->isHidden());
   QCOMPARE(w().focusWidget(), w().Memo1);
 }

@@ -32,31 +32,31 @@ void WindowAndCommandLineTest::sameSavedFile_data() {
   // Two inputs that differ, so that boxes read in the wrong order show.
   QTest::newRow("ensyuuritu") << "ensyuuritu" << QStringList{"Edit1"} << QStringList{"30"}
                               << "Button1";
-  QTest::newRow("sizentaisuunotei") << "sizentaisuunotei" << QStringList{"Edit1"}
-                                    << QStringList{"30"} << "Button1";
+  QTest::newRow("sizentaisuunotei")
+      << "sizentaisuunotei" << QStringList{"Edit1"} << QStringList{"30"} << "Button1";
   QTest::newRow("heihoukon1") << "heihoukon1" << QStringList{"Memo1"} << QStringList{"12345678"}
                               << "Button1";
   QTest::newRow("heihoukon2") << "heihoukon2" << QStringList{"Memo3"} << QStringList{"2.5"}
                               << "Button1";
-  QTest::newRow("Njoukon") << "Njoukon" << QStringList{"Edit1", "Edit2"}
-                           << QStringList{"3", "2.5"} << "Button3";
-  QTest::newRow("kakezan") << "kakezan" << QStringList{"Memo1", "Memo2"}
-                           << QStringList{"1.25", "3"} << "Button1";
-  QTest::newRow("warizan1") << "warizan1" << QStringList{"Edit1", "Edit2"}
-                            << QStringList{"1", "8"} << "Button1";
+  QTest::newRow("Njoukon") << "Njoukon" << QStringList{"Edit1", "Edit2"} << QStringList{"3", "2.5"}
+                           << "Button3";
+  QTest::newRow("kakezan") << "kakezan" << QStringList{"Memo1", "Memo2"} << QStringList{"1.25", "3"}
+                           << "Button1";
+  QTest::newRow("warizan1") << "warizan1" << QStringList{"Edit1", "Edit2"} << QStringList{"1", "8"}
+                            << "Button1";
   QTest::newRow("warizan3") << "warizan3" << QStringList{"Memo1", "Memo2"}
                             << QStringList{"12345", "67"} << "Button1";
   QTest::newRow("kaijou") << "kaijou" << QStringList{"Edit1"} << QStringList{"25"} << "Button1";
-  QTest::newRow("ruijou") << "ruijou" << QStringList{"Edit1", "Edit2"}
-                          << QStringList{"1.5", "7"} << "Button1";
+  QTest::newRow("ruijou") << "ruijou" << QStringList{"Edit1", "Edit2"} << QStringList{"1.5", "7"}
+                          << "Button1";
   QTest::newRow("soinsuu2") << "soinsuu2" << QStringList{"Edit1"} << QStringList{"360"}
                             << "Button1";
-  QTest::newRow("junretu") << "junretu" << QStringList{"Edit1", "Edit2"}
-                           << QStringList{"10", "3"} << "Button1";
+  QTest::newRow("junretu") << "junretu" << QStringList{"Edit1", "Edit2"} << QStringList{"10", "3"}
+                           << "Button1";
   QTest::newRow("kumiawase") << "kumiawase" << QStringList{"Edit1", "Edit2"}
                              << QStringList{"10", "3"} << "Button1";
-  QTest::newRow("warizan4") << "warizan4" << QStringList{"Memo1", "Memo2"}
-                            << QStringList{"22", "7"} << "Button1";
+  QTest::newRow("warizan4") << "warizan4" << QStringList{"Memo1", "Memo2"} << QStringList{"22", "7"}
+                            << "Button1";
   QTest::newRow("yuurisuubeki") << "yuurisuubeki" << QStringList{"Edit1", "Edit2"}
                                 << QStringList{"2", "10.5"} << "Button1";
   QTest::newRow("yuurisuubeki2") << "yuurisuubeki2" << QStringList{"Edit1", "Edit2"}

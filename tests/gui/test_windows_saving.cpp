@@ -14,7 +14,9 @@ namespace taketa {
 namespace {
 
 const ResultFile kResult{"円周率10桁", {"3141592653"}};
-const QByteArray kResultBytes("\x89\x7e\x8e\xfc\x97\xa6" "10\x8c\x85\r\n3141592653\r\n");
+const QByteArray kResultBytes(
+    "\x89\x7e\x8e\xfc\x97\xa6"
+    "10\x8c\x85\r\n3141592653\r\n");
 
 QString SavedQuestion(const SaveLocation& location) {
   return "計算結果が " + QDir::toNativeSeparators(location.file) +
@@ -39,8 +41,10 @@ void WindowsSavingTest::systemSavesToDriveCThenA() {
   QCOMPARE(system.PrimarySaveLocation().file, QString("C:/Temp/Temp.txt"));
   QCOMPARE(system.FallbackSaveLocation().directory, QString("A:/Temp"));
   QCOMPARE(system.FallbackSaveLocation().file, QString("A:/Temp/Temp.txt"));
-  QCOMPARE(SavedQuestion(system.PrimarySaveLocation()),
-           QString("計算結果が C:\\Temp\\Temp.txt に保存されました。 このテキストファイルを開きますか。"));
+  QCOMPARE(
+      SavedQuestion(system.PrimarySaveLocation()),
+      QString(
+          "計算結果が C:\\Temp\\Temp.txt に保存されました。 このテキストファイルを開きますか。"));
 }
 
 // The scripted desktop's folders lie in the temporary folder of a drive
@@ -52,9 +56,8 @@ void WindowsSavingTest::makesMissingFoldersOnADrive() {
   desktop.answers = {true, true};
   OfferToSave(nullptr, [] { return kResult; });
   QCOMPARE(testing::ScriptedDesktop::Read(desktop.primary().file), kResultBytes);
-  QCOMPARE(desktop.questions,
-           QStringList({"計算完了。　計算結果を保存または印刷しますか。",
-                        SavedQuestion(desktop.primary())}));
+  QCOMPARE(desktop.questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。",
+                                           SavedQuestion(desktop.primary())}));
   QVERIFY(!desktop.questions[1].contains('/'));
   QCOMPARE(desktop.opened, QStringList({desktop.primary().file}));
   QVERIFY(desktop.errors.isEmpty());

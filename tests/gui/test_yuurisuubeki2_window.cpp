@@ -42,8 +42,8 @@ class Yuurisuubeki2WindowTest : public testing::WindowTest<Tfrm_yuurisuubeki2> {
   // power and lets events run.
   void WhenRunning(const std::function<void()>& act) {
     WindowFixture::WhenRunning(w().Button1, [this, act] {
-      sawRunning_ = w().busy() && w().Button2->isHidden() && !w().Memo1->isHidden() &&
-                    !w().Memo2->isHidden();
+      sawRunning_ =
+          w().busy() && w().Button2->isHidden() && !w().Memo1->isHidden() && !w().Memo2->isHidden();
       act();
     });
   }
@@ -56,21 +56,27 @@ void Yuurisuubeki2WindowTest::controls() {
   QCOMPARE(w.objectName(), QString("frm_yuurisuubeki2"));
   QCOMPARE(w.windowTitle(), QString("frm_yuurisuubeki2"));
   QCOMPARE(w.findChild<QLabel*>("Label1")->text(), QString("Ａ の Ｂ乗 の値を 50桁まで求めます。"));
-  QCOMPARE(w.findChild<QLabel*>("Label2")->text(), QString("底 Ａ (20桁以内の正の整数または小数)＝"));
+  QCOMPARE(w.findChild<QLabel*>("Label2")->text(),
+           QString("底 Ａ (20桁以内の正の整数または小数)＝"));
   QCOMPARE(w.findChild<QLabel*>("Label3")->text(),
            QString("指数 Ｂ (-5000以上 5000以下の整数または小数)＝"));
   QCOMPARE(w.findChild<QLabel*>("Label4")->text(), QString("Ａ の Ｂ乗＝"));
-  QCOMPARE(w.findChild<QLabel*>("Label5")->text(), QString("計算結果の中に E が含まれていることがあります。"));
-  QCOMPARE(w.findChild<QLabel*>("Label7")->text(),
-           QString("例えば、3.1234567890123456789012345678901234567890123456789E-275 のようなとき、"));
-  QCOMPARE(w.findChild<QLabel*>("Label6")->text(),
-           QString("その意味は 3.1234567890123456789012345678901234567890123456789×(10の-275乗) ということです。"));
+  QCOMPARE(w.findChild<QLabel*>("Label5")->text(),
+           QString("計算結果の中に E が含まれていることがあります。"));
+  QCOMPARE(
+      w.findChild<QLabel*>("Label7")->text(),
+      QString("例えば、3.1234567890123456789012345678901234567890123456789E-275 のようなとき、"));
+  QCOMPARE(
+      w.findChild<QLabel*>("Label6")->text(),
+      QString(
+          "その意味は 3.1234567890123456789012345678901234567890123456789×(10の-275乗) ということです。"));
   QCOMPARE(w.findChild<QPushButton*>("Button1")->text(), QString("計算開始"));
   QCOMPARE(w.findChild<QPushButton*>("Button2")->text(), QString("終了"));
   QCOMPARE(w.findChild<QPlainTextEdit*>("Memo1")->toPlainText(), QString(" 計算中です。"));
   QCOMPARE(w.findChild<QPlainTextEdit*>("Memo2"), w.Memo2);
   QCOMPARE(w.findChild<QPlainTextEdit*>("Memo3"), w.Memo3);
-  for (QWidget* hidden : std::initializer_list<QWidget*>{w.Label5, w.Label6, w.Label7, w.Memo1, w.Memo2}) {
+  for (QWidget* hidden :
+       std::initializer_list<QWidget*>{w.Label5, w.Label6, w.Label7, w.Memo1, w.Memo2}) {
     QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
   }
   QVERIFY(!w.Memo3->isHidden());
@@ -94,18 +100,33 @@ void Yuurisuubeki2WindowTest::refusesInput_data() {
   QTest::addColumn<QString>("message");
   QTest::addColumn<int>("box");
   const QString base = "底 A には半角数字で20桁以内の正の数を入力してください。";
-  QTest::newRow("A empty") << "" << "2" << base << 1;
-  QTest::newRow("A lone point") << "." << "2" << base << 1;
-  QTest::newRow("A too long") << ".00000000000000000001" << "2"
-                              << "底 A には位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。" << 1;
-  QTest::newRow("A zero, B bad too") << "0" << "x" << base << 1;
-  QTest::newRow("B minus") << "2" << "-"
-                           << "指数 B には半角数字で20桁以内で -5000以上 5000以下の数を入力してください。" << 2;
-  QTest::newRow("B too long") << "2" << ".12345678901234567890"
-                              << "指数 B には位取り表示のための 0 も含めて半角数字で20桁以内で -5000以上 5000以下の数 を入力してください。"
-                              << 2;
-  QTest::newRow("B plus") << "2" << "+5" << "指数 B には半角数字で -5000以上 5000以下の数を入力してください。" << 2;
-  QTest::newRow("B too large") << "2" << "5000.1" << "指数 B には半角数字で -5000以上 5000以下の数を入力してください。"
+  QTest::newRow("A empty") << ""
+                           << "2" << base << 1;
+  QTest::newRow("A lone point") << "."
+                                << "2" << base << 1;
+  QTest::newRow("A too long")
+      << ".00000000000000000001"
+      << "2"
+      << "底 A には位取り表示のための 0 も含めて半角数字で20桁以内の正の数を入力してください。"
+      << 1;
+  QTest::newRow("A zero, B bad too") << "0"
+                                     << "x" << base << 1;
+  QTest::newRow("B minus")
+      << "2"
+      << "-"
+      << "指数 B には半角数字で20桁以内で -5000以上 5000以下の数を入力してください。" << 2;
+  QTest::newRow("B too long")
+      << "2"
+      << ".12345678901234567890"
+      << "指数 B には位取り表示のための 0 も含めて半角数字で20桁以内で -5000以上 5000以下の数 を入力してください。"
+      << 2;
+  QTest::newRow("B plus") << "2"
+                          << "+5"
+                          << "指数 B には半角数字で -5000以上 5000以下の数を入力してください。"
+                          << 2;
+  QTest::newRow("B too large") << "2"
+                               << "5000.1"
+                               << "指数 B には半角数字で -5000以上 5000以下の数を入力してください。"
                                << 2;
 }
 
@@ -137,7 +158,8 @@ void Yuurisuubeki2WindowTest::integerPowerWithStepCounter() {
   QCOMPARE(desktop().questions, QStringList({"計算完了。　計算結果を保存または印刷しますか。"}));
   QCOMPARE(w().focusWidget(), w().Edit2);
   Start("2", "-1.5");
-  QCOMPARE(w().Memo3->toPlainText(), QString("3.5355339059327376220042218105242451964241796884423E-1"));
+  QCOMPARE(w().Memo3->toPlainText(),
+           QString("3.5355339059327376220042218105242451964241796884423E-1"));
   QCOMPARE(w().Memo2->toPlainText(), QString("1"));
 }
 
@@ -148,7 +170,8 @@ void Yuurisuubeki2WindowTest::fractionAndSpecialValues() {
   QVERIFY(w().Memo2->isHidden());
   QCOMPARE(desktop().questions.size(), 1);  // a special value is offered for saving too
   Start("4", "0.5");
-  QCOMPARE(w().Memo3->toPlainText(), QString("2.0000000000000000000000000000000000000000000000000"));
+  QCOMPARE(w().Memo3->toPlainText(),
+           QString("2.0000000000000000000000000000000000000000000000000"));
   QVERIFY(w().Memo2->isHidden());  // no integer power
   QVERIFY(ExplanationShown());
   Start("1.0", "-3");
@@ -172,7 +195,8 @@ void Yuurisuubeki2WindowTest::stopPressEndsTheIntegerPower() {
   QVERIFY(!w().busy());
   // The next press runs again.
   Start("98765432109876543219", "5000");
-  QCOMPARE(w().Memo3->toPlainText(), QString("1.0588655302943857553021178885643826338375238059315E99973"));
+  QCOMPARE(w().Memo3->toPlainText(),
+           QString("1.0588655302943857553021178885643826338375238059315E99973"));
   QCOMPARE(w().Memo2->toPlainText(), QString("5000"));
 }
 
@@ -197,7 +221,8 @@ void Yuurisuubeki2WindowTest::savesTheBytes() {
   Start("2", "0.5");
   // 2の0.5乗 in code page 932.
   QCOMPARE(SavedTempFile(),
-           QByteArray("2\x82\xcc" "0.5\x8f\xe6\r\n1.4142135623730950488016887242096980785696718753769\r\n"));
+           QByteArray("2\x82\xcc"
+                      "0.5\x8f\xe6\r\n1.4142135623730950488016887242096980785696718753769\r\n"));
   QCOMPARE(desktop().questions.size(), 2);
   QCOMPARE(w().focusWidget(), w().Edit2);
 }
@@ -233,7 +258,8 @@ void Yuurisuubeki2WindowTest::enterStartsFromEitherBox() {
   QCOMPARE(w().Memo3->toPlainText(), QString("1.024E3"));
   Type(w().Edit2, "-1.5");
   PressEnter(w().Edit2);
-  QCOMPARE(w().Memo3->toPlainText(), QString("3.5355339059327376220042218105242451964241796884423E-1"));
+  QCOMPARE(w().Memo3->toPlainText(),
+           QString("3.5355339059327376220042218105242451964241796884423E-1"));
   QCOMPARE(desktop().questions.size(), 2);
 }
 

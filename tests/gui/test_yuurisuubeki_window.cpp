@@ -5,9 +5,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QtTest>
 #include <functional>
 #include <utility>
-#include <QtTest>
 
 #include "calculators/yuurisuubeki/yuurisuubeki_window.h"
 #include "tests/gui/window_fixture.h"
@@ -36,12 +36,16 @@ class YuurisuubekiWindowTest : public testing::WindowTest<Tfrm_yuurisuubeki> {
 
 void YuurisuubekiWindowTest::controls() {
   QCOMPARE(w().windowTitle(), QString("frm_yuurisuubeki"));
-  QCOMPARE(w().findChild<QLabel*>("Label1")->text(), QString("Ａ の Ｂ乗 の値を 12桁まで求めます。"));
-  QCOMPARE(w().findChild<QLabel*>("Label2")->text(), QString("底 Ａ (0.001以上 1200以下の整数または小数)＝"));
-  QCOMPARE(w().findChild<QLabel*>("Label3")->text(), QString("指数 Ｂ (-1600以上 1600以下の整数または小数)＝"));
+  QCOMPARE(w().findChild<QLabel*>("Label1")->text(),
+           QString("Ａ の Ｂ乗 の値を 12桁まで求めます。"));
+  QCOMPARE(w().findChild<QLabel*>("Label2")->text(),
+           QString("底 Ａ (0.001以上 1200以下の整数または小数)＝"));
+  QCOMPARE(w().findChild<QLabel*>("Label3")->text(),
+           QString("指数 Ｂ (-1600以上 1600以下の整数または小数)＝"));
   QCOMPARE(w().findChild<QLabel*>("Label4")->text(), QString("Ａ の Ｂ乗＝"));
-  QCOMPARE(w().findChild<QLabel*>("Label5")->text(),
-           QString("計算結果の中に E が含まれているとき、例えば、3.12345678901E275 のようなとき、"));
+  QCOMPARE(
+      w().findChild<QLabel*>("Label5")->text(),
+      QString("計算結果の中に E が含まれているとき、例えば、3.12345678901E275 のようなとき、"));
   QCOMPARE(w().findChild<QLabel*>("Label6")->text(),
            QString("その意味は 3.12345678901×(10の275乗) ということです。"));
   QCOMPARE(w().findChild<QPlainTextEdit*>("Memo1")->toPlainText(), QString(" 計算中です。"));
@@ -56,14 +60,31 @@ void YuurisuubekiWindowTest::refusesInput_data() {
   QTest::addColumn<QString>("b");
   QTest::addColumn<QString>("message");
   QTest::addColumn<int>("box");
-  QTest::newRow("no base") << "" << "2" << "底 A には半角数字で12桁以内の正の数を入力してください。" << 0;
-  QTest::newRow("14 with point") << "12.34567890123" << "2"
-                                 << "底 A には位取り表示のための 0 も含めて半角数字で12桁以内の正の数を入力してください。" << 0;
-  QTest::newRow("base too small") << "0.0009" << "2" << "底 A には半角数字で0.001以上 1200以下の数を入力してください。" << 0;
-  QTest::newRow("lone minus") << "2" << "-" << "指数 B には半角数字で12桁以内で -1600以上 1600以下の数を入力してください。" << 1;
-  QTest::newRow("exponent 14 with point") << "2" << "-12.34567890123"
-                                          << "指数 B には位取り表示のための 0 も含めて半角数字で12桁以内で -1600以上 1600以下の数 を入力してください。" << 1;
-  QTest::newRow("exponent too large") << "2" << "1600.1" << "指数 B には半角数字で -1600以上 1600以下の数を入力してください。" << 1;
+  QTest::newRow("no base") << ""
+                           << "2"
+                           << "底 A には半角数字で12桁以内の正の数を入力してください。" << 0;
+  QTest::newRow("14 with point")
+      << "12.34567890123"
+      << "2"
+      << "底 A には位取り表示のための 0 も含めて半角数字で12桁以内の正の数を入力してください。"
+      << 0;
+  QTest::newRow("base too small") << "0.0009"
+                                  << "2"
+                                  << "底 A には半角数字で0.001以上 1200以下の数を入力してください。"
+                                  << 0;
+  QTest::newRow("lone minus")
+      << "2"
+      << "-"
+      << "指数 B には半角数字で12桁以内で -1600以上 1600以下の数を入力してください。" << 1;
+  QTest::newRow("exponent 14 with point")
+      << "2"
+      << "-12.34567890123"
+      << "指数 B には位取り表示のための 0 も含めて半角数字で12桁以内で -1600以上 1600以下の数 を入力してください。"
+      << 1;
+  QTest::newRow("exponent too large")
+      << "2"
+      << "1600.1"
+      << "指数 B には半角数字で -1600以上 1600以下の数を入力してください。" << 1;
 }
 
 void YuurisuubekiWindowTest::refusesInput() {
@@ -83,8 +104,8 @@ void YuurisuubekiWindowTest::computesAndSaves() {
   QCOMPARE(w().Memo2->toPlainText(), QString("1.41421356237E0"));
   QVERIFY(!w().Label5->isHidden() && !w().Label6->isHidden());
   QVERIFY(w().Memo1->isHidden());
-  QCOMPARE(SavedTempFile(),
-           QByteArray("2\x82\xcc" "0.5\x8f\xe6\r\n1.41421356237E0\r\n"));
+  QCOMPARE(SavedTempFile(), QByteArray("2\x82\xcc"
+                                       "0.5\x8f\xe6\r\n1.41421356237E0\r\n"));
   QCOMPARE(w().focusWidget(), w().Edit2);
   QVERIFY(!w().busy());
   Start("1200", "1600");
@@ -102,8 +123,8 @@ void YuurisuubekiWindowTest::shortcutsWithoutExplanation() {
   QCOMPARE(w().Memo2->toPlainText(), QString("007"));
   QVERIFY(w().Label5->isHidden() && w().Label6->isHidden());
   QCOMPARE(desktop().questions.first(), QString("計算完了。　計算結果を保存または印刷しますか。"));
-  QCOMPARE(SavedTempFile(),
-           QByteArray("007\x82\xcc" "1\x8f\xe6\r\n007\r\n"));
+  QCOMPARE(SavedTempFile(), QByteArray("007\x82\xcc"
+                                       "1\x8f\xe6\r\n007\r\n"));
   QCOMPARE(w().focusWidget(), w().Edit2);
   Start("1.0", "123");
   QCOMPARE(w().Memo2->toPlainText(), QString("1"));

@@ -44,8 +44,7 @@ void WindowFixture::WhenRunning(QPushButton* start, const std::function<void()>&
   When([start] { return start->text() == "計算中止"; }, act);
 }
 
-void WindowFixture::When(const std::function<bool()>& condition,
-                         const std::function<void()>& act) {
+void WindowFixture::When(const std::function<bool()>& condition, const std::function<void()>& act) {
   auto* timer = new QTimer(window_.get());
   timer->setInterval(0);
   connect(timer, &QTimer::timeout, window_.get(), [condition, timer, act] {

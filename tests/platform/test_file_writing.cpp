@@ -41,7 +41,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // A result file's bytes: 円周率10桁 and its digits in code page 932.
-const std::string kResultBytes = "\x89\x7e\x8e\xfc\x97\xa6" "10\x8c\x85\r\n3141592653\r\n";
+const std::string kResultBytes =
+    "\x89\x7e\x8e\xfc\x97\xa6"
+    "10\x8c\x85\r\n3141592653\r\n";
 
 std::string Read(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -59,9 +61,9 @@ class TestFolder {
   TestFolder() {
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0; path_.empty(); ++attempt) {
-      const fs::path candidate = fs::temp_directory_path() /
-                                 ("taketa-save-" + std::to_string(ticks) + "-" +
-                                  std::to_string(attempt));
+      const fs::path candidate =
+          fs::temp_directory_path() /
+          ("taketa-save-" + std::to_string(ticks) + "-" + std::to_string(attempt));
       if (fs::create_directory(candidate)) path_ = candidate;
     }
     fs::permissions(path_, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
@@ -104,8 +106,8 @@ TEST(SafeResultFile, OverwritesAndLeavesNothingElse) {
   const fs::path folder = test.Private("Temp");
   Write(folder / "Temp.txt", std::string(100000, 'x'));
   WriteError error;
-  ASSERT_TRUE(WriteFileSafely((folder / "Temp.txt").string(), "a\r\nb\r\n", error,
-                              SaveFolder::kPrivate))
+  ASSERT_TRUE(
+      WriteFileSafely((folder / "Temp.txt").string(), "a\r\nb\r\n", error, SaveFolder::kPrivate))
       << Describe(error);
   EXPECT_EQ(Read(folder / "Temp.txt"), "a\r\nb\r\n");
   EXPECT_EQ(Names(folder), std::vector<std::string>{"Temp.txt"});
@@ -132,8 +134,8 @@ TEST(SafeResultFile, CreatesAMissingPrivateFolderOwnerOnly) {
   TestFolder test;
   const fs::path folder = test.path() / "home" / "Temp";
   WriteError error;
-  ASSERT_TRUE(WriteFileSafely((folder / "Temp.txt").string(), kResultBytes, error,
-                              SaveFolder::kPrivate))
+  ASSERT_TRUE(
+      WriteFileSafely((folder / "Temp.txt").string(), kResultBytes, error, SaveFolder::kPrivate))
       << Describe(error);
 #ifndef _WIN32
   struct stat st;
@@ -148,8 +150,8 @@ TEST(SafeResultFile, RefusesAFileAsFolder) {
   WriteError error;
   Write(test.path() / "File", "file");
   for (SaveFolder rule : {SaveFolder::kPrivate, SaveFolder::kAsGiven}) {
-    EXPECT_FALSE(WriteFileSafely((test.path() / "File" / "Temp.txt").string(), kResultBytes,
-                                 error, rule));
+    EXPECT_FALSE(
+        WriteFileSafely((test.path() / "File" / "Temp.txt").string(), kResultBytes, error, rule));
     EXPECT_EQ(error.failure, WriteFailure::kNotAFolder) << Describe(error);
   }
   EXPECT_EQ(Read(test.path() / "File"), "file");
@@ -158,12 +160,12 @@ TEST(SafeResultFile, RefusesAFileAsFolder) {
 TEST(SafeResultFile, ReportsAMissingFolder) {
   TestFolder test;
   WriteError error;
-  EXPECT_FALSE(WriteFileSafely((test.path() / "missing" / "Temp.txt").string(), kResultBytes,
-                               error));
+  EXPECT_FALSE(
+      WriteFileSafely((test.path() / "missing" / "Temp.txt").string(), kResultBytes, error));
   EXPECT_EQ(error.failure, WriteFailure::kFolderMissing) << Describe(error);
   EXPECT_EQ(fs::path(error.path), test.path() / "missing");
-  EXPECT_FALSE(WriteFileSafely((test.path() / "").string(), kResultBytes, error,
-                               SaveFolder::kPrivate));
+  EXPECT_FALSE(
+      WriteFileSafely((test.path() / "").string(), kResultBytes, error, SaveFolder::kPrivate));
   EXPECT_EQ(error.failure, WriteFailure::kNoFileName) << Describe(error);
 }
 
@@ -174,8 +176,8 @@ TEST(SafeResultFile, MakesARelativePrivateFolder) {
   const fs::path before = fs::current_path();
   fs::current_path(test.path());
   WriteError error;
-  const bool written = WriteFileSafely((fs::path("a") / "b" / "Temp.txt").string(),
-                                       kResultBytes, error, SaveFolder::kPrivate);
+  const bool written = WriteFileSafely((fs::path("a") / "b" / "Temp.txt").string(), kResultBytes,
+                                       error, SaveFolder::kPrivate);
   fs::current_path(before);
   ASSERT_TRUE(written) << Describe(error);
   EXPECT_EQ(Read(test.path() / "a" / "b" / "Temp.txt"), kResultBytes);
@@ -229,8 +231,8 @@ TEST(SafeResultFile, ReplacesALinkInsteadOfFollowingIt) {
   Write(victim, "precious");
   fs::create_symlink(victim, folder / "Temp.txt");
   WriteError error;
-  ASSERT_TRUE(WriteFileSafely((folder / "Temp.txt").string(), kResultBytes, error,
-                              SaveFolder::kPrivate))
+  ASSERT_TRUE(
+      WriteFileSafely((folder / "Temp.txt").string(), kResultBytes, error, SaveFolder::kPrivate))
       << Describe(error);
   EXPECT_EQ(Read(victim), "precious");
   EXPECT_FALSE(IsLink(folder / "Temp.txt"));
@@ -290,10 +292,9 @@ TEST(SafeResultFile, AFailureHalfwayLeavesTheOldFile) {
     const rlimit limit{10, 10};
     ::setrlimit(RLIMIT_FSIZE, &limit);
     WriteError error;
-    const bool written = WriteFileSafely((folder / "Temp.txt").string(), kResultBytes, error,
-                                         SaveFolder::kPrivate);
-    return !written && error.failure == WriteFailure::kNoSpace &&
-                   error.path.ends_with("Temp.txt")
+    const bool written =
+        WriteFileSafely((folder / "Temp.txt").string(), kResultBytes, error, SaveFolder::kPrivate);
+    return !written && error.failure == WriteFailure::kNoSpace && error.path.ends_with("Temp.txt")
                ? 0
                : 1;
   });
@@ -324,8 +325,8 @@ TEST(SafeResultFile, RefusesAFolderOthersMayWrite) {
   for (mode_t mode : {0777, 0770, 01777}) {
     ::chmod(folder.c_str(), mode);
     WriteError error;
-    EXPECT_FALSE(WriteFileSafely((folder / "Temp.txt").string(), kResultBytes, error,
-                                 SaveFolder::kPrivate));
+    EXPECT_FALSE(
+        WriteFileSafely((folder / "Temp.txt").string(), kResultBytes, error, SaveFolder::kPrivate));
     EXPECT_EQ(error.failure, WriteFailure::kOthersMayWrite) << Describe(error);
   }
   EXPECT_TRUE(IsLink(folder / "Temp.txt"));
@@ -346,8 +347,8 @@ TEST(SafeResultFile, RefusesAnotherUsersFolder) {
     folder = "/";  // root's
   }
   WriteError error;
-  EXPECT_FALSE(WriteFileSafely((folder / "Temp.txt").string(), kResultBytes, error,
-                               SaveFolder::kPrivate));
+  EXPECT_FALSE(
+      WriteFileSafely((folder / "Temp.txt").string(), kResultBytes, error, SaveFolder::kPrivate));
   EXPECT_EQ(error.failure, WriteFailure::kOthersFolder) << Describe(error);
   if (::geteuid() == 0) {
     EXPECT_TRUE(fs::is_empty(folder));
@@ -360,8 +361,8 @@ TEST(SafeResultFile, ReportsAReadOnlyFolder) {
   Write(folder / "Temp.txt", "old");
   const auto attempt = [&] {
     WriteError error;
-    const bool written = WriteFileSafely((folder / "Temp.txt").string(), kResultBytes, error,
-                                         SaveFolder::kPrivate);
+    const bool written =
+        WriteFileSafely((folder / "Temp.txt").string(), kResultBytes, error, SaveFolder::kPrivate);
     return !written && error.failure == WriteFailure::kNoPermission ? 0 : 1;
   };
   if (::geteuid() == 0) {
