@@ -108,6 +108,7 @@ class SystemDesktop final : public Desktop {
 
   QString ChooseSaveFile(QWidget* parent, const QString& suggested) override {
     KeepNoSettings();
+    const FileDialogHistoryKept kept;  // outlives the dialog
     BringToFront(parent);
     QFileDialog dialog(parent, QStringLiteral("名前を付けて保存"), suggested,
                        QStringLiteral("テキスト ファイル (*.txt);;すべてのファイル (*)"));
@@ -149,18 +150,47 @@ void BringToFront(QWidget* widget) {
 }
 
 void KeepNoSettings() {
-#ifdef Q_OS_WIN
-  // Qt's settings would go to the registry: they go to INI files instead,
-  // in a folder below the program's own file, which can never be made.
-  QSettings::setDefaultFormat(QSettings::IniFormat);
-  const QString nowhere = QCoreApplication::applicationFilePath() + QStringLiteral("/settings");
-#else
+#ifndef Q_OS_WIN
   // Below /dev/null no folder, and so no file, can ever be made.
-  const QString nowhere = QStringLiteral("/dev/null");
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
 #endif
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
 }
+
+#ifdef Q_OS_WIN
+namespace {
+const QString kQtKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\QtProject");
+const QString kFileDialogGroup = QStringLiteral("OrganizationDefaults/FileDialog");
+}  // namespace
+
+FileDialogHistoryKept::FileDialogHistoryKept() {
+  QSettings qt(kQtKey, QSettings::NativeFormat);
+  existed_ = qt.childGroups().contains(QStringLiteral("OrganizationDefaults"));
+  qt.beginGroup(kFileDialogGroup);
+  for (const QString& key : qt.allKeys()) before_.insert(key, qt.value(key));
+}
+
+FileDialogHistoryKept::~FileDialogHistoryKept() {
+  {
+    QSettings qt(kQtKey, QSettings::NativeFormat);
+    qt.remove(kFileDialogGroup);
+    qt.beginGroup(kFileDialogGroup);
+    for (auto value = before_.cbegin(); value != before_.cend(); ++value) {
+      qt.setValue(value.key(), value.value());
+    }
+    qt.endGroup();
+    if (!existed_) qt.remove(QStringLiteral("OrganizationDefaults"));
+  }
+  QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
+  software.beginGroup(QStringLiteral("QtProject"));
+  const bool empty = software.allKeys().isEmpty();
+  software.endGroup();
+  if (empty) software.remove(QStringLiteral("QtProject"));
+}
+#else
+FileDialogHistoryKept::FileDialogHistoryKept() = default;
+FileDialogHistoryKept::~FileDialogHistoryKept() = default;
+#endif
 
 QString Desktop::ChooseSaveFile(QWidget*, const QString&) { return {}; }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 class QWidget;
 
@@ -59,9 +60,27 @@ void BringToFront(QWidget* widget);
 // dialog, though, keeps its last folder and history in the user's Qt
 // settings (QtProject.conf) when it is destroyed, whatever its options.
 // From this call on the user's Qt settings of this process go where no file
-// can be written (on Windows, where they would go to the registry, to INI
-// files in such a place).
+// can be written.
 void KeepNoSettings();
+
+// On Windows the file dialog writes that history to the registry
+// (HKEY_CURRENT_USER\Software\QtProject), which no path can redirect: an
+// object of this class, made before the dialog and destroyed after it, puts
+// back what was there before (removing the keys when there were none).
+// Elsewhere it does nothing.
+class FileDialogHistoryKept {
+ public:
+  FileDialogHistoryKept();
+  ~FileDialogHistoryKept();
+  FileDialogHistoryKept(const FileDialogHistoryKept&) = delete;
+  FileDialogHistoryKept& operator=(const FileDialogHistoryKept&) = delete;
+
+#ifdef Q_OS_WIN
+ private:
+  QVariantMap before_;
+  bool existed_ = false;
+#endif
+};
 
 // The desktop the windows use: the system's unless SetDesktop gave another.
 Desktop& TheDesktop();
