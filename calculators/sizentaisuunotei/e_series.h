@@ -5,7 +5,6 @@
 #include <string>
 
 #include "calculators/common/run_control.h"
-#include "digits/limb_wavefront.h"
 
 namespace taketa::sizentaisuunotei {
 
@@ -21,9 +20,7 @@ inline constexpr int kGuardDigits = 14;
 // shown digit, asks whether to stop; the last k shown is the pass in which
 // that happens. When the guard digits cannot settle the last shown digit,
 // the series is summed again with more of them, without showing progress.
-// nullopt when stopped. Long series go on two threads (`setting`), with the
-// same digits and steps.
-std::optional<std::string> EDigits(int digits, RunControl& run, int guardDigits = kGuardDigits,
-                                   WavefrontSetting setting = {});
+// nullopt when stopped.
+std::optional<std::string> EDigits(int digits, RunControl& run, int guardDigits = kGuardDigits);
 
 }  // namespace taketa::sizentaisuunotei

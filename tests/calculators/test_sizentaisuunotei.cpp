@@ -78,36 +78,6 @@ TEST(Sizentaisuunotei, SumsAgainWhenGuardDigitsCannotSettle) {
   }
 }
 
-// The groups of passes on two threads, one behind the other in stretches of
-// a few limbs, at every kind of length: the same digits, the same steps
-// shown and the same polls as on one thread, also when stopped and when
-// summed again with more guard digits.
-TEST(Sizentaisuunotei, TwoThreadsGiveTheSameDigitsStepsAndPolls) {
-  const std::string& reference = ReferenceDigits("e");
-  const WavefrontSetting alone{~std::size_t{0}, 256}, twoThreads{1, 3};
-  for (int n : {2, 9, 10, 11, 50, 100, 763, 1001, 4999, 12345}) {
-    RecordingRun one, two;
-    ASSERT_EQ(EDigits(n, one, kGuardDigits, alone), reference.substr(0, n)) << "N=" << n;
-    ASSERT_EQ(EDigits(n, two, kGuardDigits, twoThreads), reference.substr(0, n)) << "N=" << n;
-    EXPECT_EQ(two.shown, one.shown) << "N=" << n;
-    EXPECT_EQ(two.polls, one.polls) << "N=" << n;
-  }
-  for (long stopAt : {1L, 2L, 17L, 40L, 300L}) {
-    RecordingRun one(stopAt), two(stopAt);
-    ASSERT_EQ(EDigits(3000, one, kGuardDigits, alone), std::nullopt);
-    ASSERT_EQ(EDigits(3000, two, kGuardDigits, twoThreads), std::nullopt);
-    EXPECT_EQ(two.shown, one.shown) << stopAt;
-    EXPECT_EQ(two.polls, stopAt);
-  }
-  for (int n = 2; n <= 300; n += 7) {
-    RecordingRun run;
-    ASSERT_EQ(EDigits(n, run, 1, {1, static_cast<std::size_t>(1 + n % 4)}), reference.substr(0, n))
-        << "N=" << n;
-  }
-  RecordingRun longest;
-  ASSERT_EQ(EDigits(60000, longest, kGuardDigits, {1, 64}), reference);
-}
-
 TEST(Sizentaisuunotei, StopEndsTheRunWithoutResult) {
   RecordingRun run(2);
   EXPECT_EQ(Compute(2000, run), std::nullopt);
