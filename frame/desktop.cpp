@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTextBoundaryFinder>
 #include <QUrl>
+#include <QVariant>
 
 #ifndef Q_OS_WIN
 #include <pwd.h>
@@ -55,6 +56,60 @@ int ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
   BringToFront(parent);
   return box.exec();
 }
+
+// Nothing is to persist between runs but the saved result file; the file
+// dialog, though, keeps its last folder and history in the user's Qt
+// settings when it is destroyed, whatever its options. Made before the
+// dialog and destroyed after it, this leaves none: elsewhere the settings of
+// this process go below /dev/null, where no file can ever be made; on
+// Windows, where the dialog always writes to the registry
+// (HKEY_CURRENT_USER\Software\QtProject), what was there before is put back
+// (the keys removed when there were none).
+class NoSettingsKept {
+ public:
+#ifdef Q_OS_WIN
+  NoSettingsKept() {
+    QSettings qt(QtKey(), QSettings::NativeFormat);
+    existed_ = qt.childGroups().contains(QStringLiteral("OrganizationDefaults"));
+    qt.beginGroup(FileDialogGroup());
+    for (const QString& key : qt.allKeys()) before_.insert(key, qt.value(key));
+  }
+
+  ~NoSettingsKept() {
+    {
+      QSettings qt(QtKey(), QSettings::NativeFormat);
+      qt.remove(FileDialogGroup());
+      qt.beginGroup(FileDialogGroup());
+      for (auto value = before_.cbegin(); value != before_.cend(); ++value) {
+        qt.setValue(value.key(), value.value());
+      }
+      qt.endGroup();
+      if (!existed_) qt.remove(QStringLiteral("OrganizationDefaults"));
+    }
+    QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
+    software.beginGroup(QStringLiteral("QtProject"));
+    const bool empty = software.allKeys().isEmpty();
+    software.endGroup();
+    if (empty) software.remove(QStringLiteral("QtProject"));
+  }
+#else
+  NoSettingsKept() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+  }
+#endif
+  NoSettingsKept(const NoSettingsKept&) = delete;
+  NoSettingsKept& operator=(const NoSettingsKept&) = delete;
+
+#ifdef Q_OS_WIN
+ private:
+  static QString QtKey() { return QStringLiteral("HKEY_CURRENT_USER\\Software\\QtProject"); }
+  static QString FileDialogGroup() { return QStringLiteral("OrganizationDefaults/FileDialog"); }
+
+  QVariantMap before_;
+  bool existed_ = false;
+#endif
+};
 
 class SystemDesktop final : public Desktop {
  public:
@@ -107,8 +162,7 @@ class SystemDesktop final : public Desktop {
   }
 
   QString ChooseSaveFile(QWidget* parent, const QString& suggested) override {
-    KeepNoSettings();
-    const FileDialogHistoryKept kept;  // outlives the dialog
+    const NoSettingsKept kept;  // outlives the dialog
     BringToFront(parent);
     QFileDialog dialog(parent, QStringLiteral("名前を付けて保存"), suggested,
                        QStringLiteral("テキスト ファイル (*.txt);;すべてのファイル (*)"));
@@ -148,49 +202,6 @@ void BringToFront(QWidget* widget) {
   window->raise();
   window->activateWindow();
 }
-
-void KeepNoSettings() {
-#ifndef Q_OS_WIN
-  // Below /dev/null no folder, and so no file, can ever be made.
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
-#endif
-}
-
-#ifdef Q_OS_WIN
-namespace {
-const QString kQtKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\QtProject");
-const QString kFileDialogGroup = QStringLiteral("OrganizationDefaults/FileDialog");
-}  // namespace
-
-FileDialogHistoryKept::FileDialogHistoryKept() {
-  QSettings qt(kQtKey, QSettings::NativeFormat);
-  existed_ = qt.childGroups().contains(QStringLiteral("OrganizationDefaults"));
-  qt.beginGroup(kFileDialogGroup);
-  for (const QString& key : qt.allKeys()) before_.insert(key, qt.value(key));
-}
-
-FileDialogHistoryKept::~FileDialogHistoryKept() {
-  {
-    QSettings qt(kQtKey, QSettings::NativeFormat);
-    qt.remove(kFileDialogGroup);
-    qt.beginGroup(kFileDialogGroup);
-    for (auto value = before_.cbegin(); value != before_.cend(); ++value) {
-      qt.setValue(value.key(), value.value());
-    }
-    qt.endGroup();
-    if (!existed_) qt.remove(QStringLiteral("OrganizationDefaults"));
-  }
-  QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
-  software.beginGroup(QStringLiteral("QtProject"));
-  const bool empty = software.allKeys().isEmpty();
-  software.endGroup();
-  if (empty) software.remove(QStringLiteral("QtProject"));
-}
-#else
-FileDialogHistoryKept::FileDialogHistoryKept() = default;
-FileDialogHistoryKept::~FileDialogHistoryKept() = default;
-#endif
 
 QString Desktop::ChooseSaveFile(QWidget*, const QString&) { return {}; }
 

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QString>
-#include <QVariant>
 
 class QWidget;
 
@@ -55,32 +54,6 @@ QString MessageBoxText(const QString& text);
 // (to the state it had, maximised for a calculator window), raised and made
 // active, so that the dialog, which every other window waits for, is seen.
 void BringToFront(QWidget* widget);
-
-// Nothing is to persist between runs but the saved result file; the file
-// dialog, though, keeps its last folder and history in the user's Qt
-// settings (QtProject.conf) when it is destroyed, whatever its options.
-// From this call on the user's Qt settings of this process go where no file
-// can be written.
-void KeepNoSettings();
-
-// On Windows the file dialog writes that history to the registry
-// (HKEY_CURRENT_USER\Software\QtProject), which no path can redirect: an
-// object of this class, made before the dialog and destroyed after it, puts
-// back what was there before (removing the keys when there were none).
-// Elsewhere it does nothing.
-class FileDialogHistoryKept {
- public:
-  FileDialogHistoryKept();
-  ~FileDialogHistoryKept();
-  FileDialogHistoryKept(const FileDialogHistoryKept&) = delete;
-  FileDialogHistoryKept& operator=(const FileDialogHistoryKept&) = delete;
-
-#ifdef Q_OS_WIN
- private:
-  QVariantMap before_;
-  bool existed_ = false;
-#endif
-};
 
 // The desktop the windows use: the system's unless SetDesktop gave another.
 Desktop& TheDesktop();
